@@ -1,0 +1,48 @@
+// A one-line text field.
+//
+// KeyDown(field, key) runs before the field handles a typed key: the key comes as text (a printable
+// key as its character; Backspace chr(8), Tab chr(9), Return chr(13), keypad Enter chr(3), Escape
+// chr(27), Delete chr(127), Left chr(28), Right chr(29), Up chr(30), Down chr(31), Home chr(1), End
+// chr(4), Page Up chr(11), Page Down chr(12)); true drops the key, false lets the field handle it
+// (insert, move the caret, move the focus on Tab). Keys with the command modifier are menu
+// shortcuts and a modifier alone raises nothing.
+//
+// Properties (besides RectControl's and the font ones): Value: Text — the text (as Text());
+// TabStop: Boolean = true; MaximumCharactersAllowed: Integer = 0 (0 no limit);
+// ValidationMask: Text = "" — "#" stands for one digit, so "###" accepts up to three digits, typed
+// or pasted ("" accepts anything); Password, ReadOnly: Boolean = false; HasBorder: Boolean = true;
+// Hint: Text (placeholder); TextColor: Color = &h000000; BackgroundColor: Color = &hFFFFFF;
+// TextAlignment: Integer = 0; AllowFocusRing: Boolean = true;
+// AllowTabs, AllowSpellChecking: Boolean; Format, DataField, DataSource: Text — kept.
+#pragma once
+
+#include "framework/Event.h"
+#include "framework/RectControl.h"
+
+class QLineEdit;
+
+namespace fw {
+
+namespace detail {
+class LineEdit;
+}
+
+class TextField : public RectControl {
+public:
+    explicit TextField(Window& owner);
+
+    std::string Text() const;
+    void SetText(const std::string& text);
+
+    Event<bool(TextField&, const std::string&)> KeyDown;
+
+    std::string ClassName() const override { return "TextField"; }
+    QLineEdit* Editor() const noexcept;
+
+private:
+    void ApplyMask(const std::string& mask);
+
+    detail::LineEdit* edit_;
+};
+
+} // namespace fw

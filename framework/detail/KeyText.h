@@ -1,0 +1,28 @@
+// Keys as the program's KeyDown handlers see them: a printable key as its character, the editing
+// and movement keys as control characters (Backspace 8, Tab 9, Return 13, keypad Enter 3, Escape 27,
+// Delete 127, Left 28, Right 29, Up 30, Down 31, Home 1, End 4, Page Up 11, Page Down 12).
+// A key with the command modifier and a modifier alone give nothing.
+#pragma once
+
+#include <QKeySequence>
+#include <functional>
+#include <optional>
+#include <string>
+
+class QEvent;
+class QKeyEvent;
+
+namespace fw::detail {
+
+std::optional<std::string> KeyText(const QKeyEvent& event);
+
+struct KeyHooks {
+    std::function<bool(const std::string&)> keyDown;           // true drops the key
+    std::function<bool(const QKeySequence&)> claimsShortcut;   // a menu item of the window owns it
+};
+
+// Called first in a widget's event(): raises KeyDown for key presses and lets menu shortcuts pass
+// the widget's own shortcut handling. Returns true when the event is consumed.
+bool FilterKeyEvent(QEvent* event, const KeyHooks& hooks);
+
+} // namespace fw::detail
