@@ -13,6 +13,23 @@
 
 namespace fw {
 
+namespace {
+
+// The first of `families` installed here, else the platform's font of that kind. Layouts were
+// designed around Helvetica's and Courier's metrics; wider faces (DejaVu) would clip captions.
+QFont FontWithMetricsOf(std::initializer_list<const char*> families, QFontDatabase::SystemFont kind) {
+#ifndef Q_OS_MACOS
+    for (const char* family : families) {
+        if (QFontDatabase::hasFamily(QString::fromLatin1(family))) return QFont(QString::fromLatin1(family));
+    }
+#else
+    (void)families;
+#endif
+    return QFontDatabase::systemFont(kind);
+}
+
+} // namespace
+
 RectControl::RectControl(Window& owner, QWidget* widget, bool tabStop) : Control(owner), widget_(widget) {
     widget_->setParent(owner.Content());
     const Apply geometry = [this](const PropertyValue&) { ApplyGeometry(); };
@@ -78,9 +95,9 @@ void RectControl::ApplyFont() {
     const auto& name = Stored<std::string>("FontName");
     QFont font;
     if (name == "System" || name.empty()) {
-        font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+        font = FontWithMetricsOf({"Liberation Sans", "Arimo", "Arial", "Helvetica"}, QFontDatabase::GeneralFont);
     } else if (name == "Courier") {
-        font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+        font = FontWithMetricsOf({"Liberation Mono", "Cousine", "Courier New", "Courier"}, QFontDatabase::FixedFont);
         font.setStyleHint(QFont::Monospace);
         font.setFixedPitch(true);
     } else {

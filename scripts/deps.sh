@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what the build needs on Debian 12, only when something is missing.
 set -euo pipefail
-pkgs=(cmake make g++ clang libclang-rt-14-dev qt6-base-dev libgl-dev libgtest-dev libgmock-dev
+pkgs=(cmake make g++ clang libclang-rt-14-dev qt6-base-dev libgl-dev libgtest-dev libgmock-dev fonts-liberation2
       libbenchmark-dev fonts-dejavu-core xvfb xauth)
 missing=()
 for p in "${pkgs[@]}"; do

@@ -1,0 +1,11 @@
+// Kestrow's entry: start the runtime, register the classes, run the program, finish.
+#include "framework/Runtime.h"
+#include "shell/Startup.h"
+
+int main(int argc, char** argv) {
+    fw::RuntimeInit(argc, argv);
+    fw::RuntimePerformInitializers(kestrow::ProgramInitializers());
+    kestrow::Main();
+    fw::RuntimePerformFinalizers();
+    return fw::RuntimeExit();
+}

@@ -1,0 +1,214 @@
+// Controls are made one after another, each with its table applied and its handler bound before
+// the next exists. Handlers find controls by name on every use and keep no state between events.
+#include "experiment/ControlWnd.h"
+
+#include "core/InputChecks.h"
+#include "core/Random.h"
+#include "core/TextServices.h"
+#include "core/UrnExperiment.h"
+#include "experiment/ControlWndLayout.h"
+#include "framework/Alerts.h"
+#include "framework/BackgroundTask.h"
+#include "framework/Cast.h"
+#include "framework/ClassRegistry.h"
+#include "framework/Runtime.h"
+#include "help/helpWnd.h"
+#include "shell/AboutWnd.h"
+#include "shell/MenuBar1.h"
+#include "shell/Pictures.h"
+
+#include <variant>
+
+namespace kestrow {
+
+namespace {
+
+constexpr const char* RuntimeClassName = "ControlWnd.ControlWnd";
+
+// Makes the control, registers it under `name` and applies its table (found again by name, so
+// the table goes to what the window really holds).
+template <class C>
+void Make(class ControlWnd& window, const std::string& name) {
+    window.NewControl<C>(name);
+    fw::SetProperties(window.ControlAs<C>(name), ControlWndControlTable(name));
+}
+
+// The digit filter: true drops the key (after one beep). The results area also takes ".".
+bool DigitFilter(const std::string& key, bool allowFullStop) {
+    const std::int64_t code = core::Asc(key);
+    const bool digit = code > 47 && code < 58;
+    const bool editing = code == 8 || code == 9 || code == 127 || code == 28 || code == 29;
+    if (digit || editing || (allowFullStop && code == 46)) return false;
+    fw::Beep();
+    return true;
+}
+
+fw::TextField& FieldOf(const class ControlWnd& window, core::InputField field) {
+    switch (field) {
+    case core::InputField::Total: return window.totalFld();
+    case core::InputField::Red: return window.redFld();
+    case core::InputField::Green: return window.greenFld();
+    case core::InputField::Add: return window.addFld();
+    case core::InputField::Repeat: break;
+    }
+    return window.repeatFld();
+}
+
+}  // namespace
+
+ControlWnd::ControlWnd() : fw::Window(RuntimeClassName) {}
+
+void ControlWnd::Register() {
+    fw::RegisterClass(RuntimeClassName, "Window", {"AddMenuHandlers", "Close", "CreateControls", "Layout"});
+}
+
+void ControlWnd::Layout() {
+    SetMenuBar(MenuBar1());
+    fw::SetProperties(*this, ControlWndTable());
+}
+
+void ControlWnd::CreateControls() { CreateControls0(); }
+
+void ControlWnd::CreateControls0() {
+    Make<fw::TextField>(*this, "totalFld");
+    totalFld().KeyDown.Bind(*this, &ControlWnd::totalFld_KeyDown);
+    Make<fw::Label>(*this, "totalText");
+    Make<fw::PushButton>(*this, "clearBtn");
+    clearBtn().MouseDown.Bind(*this, &ControlWnd::clearBtn_MouseDown);
+    Make<fw::PushButton>(*this, "helpBtn");
+    helpBtn().MouseDown.Bind(*this, &ControlWnd::helpBtn_MouseDown);
+    Make<fw::PushButton>(*this, "calcBtn");
+    calcBtn().MouseDown.Bind(*this, &ControlWnd::calcBtn_MouseDown);
+    Make<fw::Label>(*this, "redText");
+    Make<fw::TextField>(*this, "redFld");
+    redFld().KeyDown.Bind(*this, &ControlWnd::redFld_KeyDown);
+    Make<fw::Label>(*this, "Label1");
+    Make<fw::Label>(*this, "greenText");
+    Make<fw::TextField>(*this, "greenFld");
+    greenFld().KeyDown.Bind(*this, &ControlWnd::greenFld_KeyDown);
+    Make<fw::Label>(*this, "addText");
+    Make<fw::TextField>(*this, "addFld");
+    addFld().KeyDown.Bind(*this, &ControlWnd::addFld_KeyDown);
+    Make<fw::Label>(*this, "repeatText");
+    Make<fw::TextField>(*this, "repeatFld");
+    repeatFld().KeyDown.Bind(*this, &ControlWnd::repeatFld_KeyDown);
+    Make<fw::Label>(*this, "Label3");
+    Make<fw::Label>(*this, "Label4");
+    Make<fw::TextArea>(*this, "outFld");
+    outFld().KeyDown.Bind(*this, &ControlWnd::outFld_KeyDown);
+    Make<fw::Label>(*this, "Label2");
+    // The icon goes in before the canvas's table, which leaves it in place.
+    NewControl<fw::Canvas>("Canvas1");
+    Canvas1().SetBackdrop(icon_64());
+    fw::SetProperties(Canvas1(), ControlWndControlTable("Canvas1"));
+}
+
+fw::TextField& ControlWnd::totalFld() const { return ControlAs<fw::TextField>("totalFld"); }
+fw::Label& ControlWnd::totalText() const { return ControlAs<fw::Label>("totalText"); }
+fw::PushButton& ControlWnd::clearBtn() const { return ControlAs<fw::PushButton>("clearBtn"); }
+fw::PushButton& ControlWnd::helpBtn() const { return ControlAs<fw::PushButton>("helpBtn"); }
+fw::PushButton& ControlWnd::calcBtn() const { return ControlAs<fw::PushButton>("calcBtn"); }
+fw::Label& ControlWnd::redText() const { return ControlAs<fw::Label>("redText"); }
+fw::TextField& ControlWnd::redFld() const { return ControlAs<fw::TextField>("redFld"); }
+fw::Label& ControlWnd::Label1() const { return ControlAs<fw::Label>("Label1"); }
+fw::Label& ControlWnd::greenText() const { return ControlAs<fw::Label>("greenText"); }
+fw::TextField& ControlWnd::greenFld() const { return ControlAs<fw::TextField>("greenFld"); }
+fw::Label& ControlWnd::addText() const { return ControlAs<fw::Label>("addText"); }
+fw::TextField& ControlWnd::addFld() const { return ControlAs<fw::TextField>("addFld"); }
+fw::Label& ControlWnd::repeatText() const { return ControlAs<fw::Label>("repeatText"); }
+fw::TextField& ControlWnd::repeatFld() const { return ControlAs<fw::TextField>("repeatFld"); }
+fw::Label& ControlWnd::Label3() const { return ControlAs<fw::Label>("Label3"); }
+fw::Label& ControlWnd::Label4() const { return ControlAs<fw::Label>("Label4"); }
+fw::TextArea& ControlWnd::outFld() const { return ControlAs<fw::TextArea>("outFld"); }
+fw::Label& ControlWnd::Label2() const { return ControlAs<fw::Label>("Label2"); }
+fw::Canvas& ControlWnd::Canvas1() const { return ControlAs<fw::Canvas>("Canvas1"); }
+
+bool ControlWnd::totalFld_KeyDown(fw::TextField&, const std::string& key) { return DigitFilter(key, false); }
+bool ControlWnd::redFld_KeyDown(fw::TextField&, const std::string& key) { return DigitFilter(key, false); }
+bool ControlWnd::greenFld_KeyDown(fw::TextField&, const std::string& key) { return DigitFilter(key, false); }
+bool ControlWnd::addFld_KeyDown(fw::TextField&, const std::string& key) { return DigitFilter(key, false); }
+bool ControlWnd::repeatFld_KeyDown(fw::TextField&, const std::string& key) { return DigitFilter(key, false); }
+bool ControlWnd::outFld_KeyDown(fw::TextArea&, const std::string& key) { return DigitFilter(key, true); }
+
+bool ControlWnd::clearBtn_MouseDown(fw::PushButton&, std::int64_t, std::int64_t) {
+    totalFld().SetText("");
+    redFld().SetText("");
+    greenFld().SetText("");
+    addFld().SetText("");
+    repeatFld().SetText("");
+    totalFld().SetFocus();
+    return false;
+}
+
+bool ControlWnd::helpBtn_MouseDown(fw::PushButton&, std::int64_t, std::int64_t) {
+    helpWnd().Show();
+    return false;
+}
+
+bool ControlWnd::calcBtn_MouseDown(fw::PushButton&, std::int64_t, std::int64_t) {
+    const core::CheckResult checked =
+        core::CheckInputs([this](core::InputField field) { return FieldOf(*this, field).Text(); });
+    if (const auto* failure = std::get_if<core::CheckFailure>(&checked)) {
+        fw::MsgBox(failure->message);
+        FieldOf(*this, failure->field).SetFocus();
+        return false;
+    }
+    // Built whole and set once: appending line by line would redo the layout for every trial.
+    outFld().SetText(
+        core::RunExperiment(std::get<core::UrnInputs>(checked), core::SystemRandom(), fw::RuntimeBackgroundTask));
+    return false;
+}
+
+std::shared_ptr<fw::MenuItem> ControlWnd::InfoMenu() const { return fw::NotNil(MenuBar()).LookupAs("InfoMenu"); }
+std::shared_ptr<fw::MenuItem> ControlWnd::InfoItem() const { return fw::NotNil(MenuBar()).LookupAs("InfoItem"); }
+std::shared_ptr<fw::MenuItem> ControlWnd::ControlItem() const { return fw::NotNil(MenuBar()).LookupAs("ControlItem"); }
+std::shared_ptr<fw::MenuItem> ControlWnd::EditMenu() const { return fw::NotNil(MenuBar()).LookupAs("EditMenu"); }
+std::shared_ptr<fw::MenuItem> ControlWnd::EditSelectAll() const {
+    return fw::NotNil(MenuBar()).LookupAs("EditSelectAll");
+}
+std::shared_ptr<fw::MenuItem> ControlWnd::UntitledMenu0() const {
+    return fw::NotNil(MenuBar()).LookupAs("UntitledMenu0");
+}
+std::shared_ptr<fw::MenuItem> ControlWnd::EditClear() const { return fw::NotNil(MenuBar()).LookupAs("EditClear"); }
+std::shared_ptr<fw::MenuItem> ControlWnd::EditPaste() const { return fw::NotNil(MenuBar()).LookupAs("EditPaste"); }
+std::shared_ptr<fw::MenuItem> ControlWnd::EditCopy() const { return fw::NotNil(MenuBar()).LookupAs("EditCopy"); }
+std::shared_ptr<fw::MenuItem> ControlWnd::EditCut() const { return fw::NotNil(MenuBar()).LookupAs("EditCut"); }
+std::shared_ptr<fw::MenuItem> ControlWnd::UntitledMenu1() const {
+    return fw::NotNil(MenuBar()).LookupAs("UntitledMenu1");
+}
+std::shared_ptr<fw::MenuItem> ControlWnd::EditUndo() const { return fw::NotNil(MenuBar()).LookupAs("EditUndo"); }
+std::shared_ptr<fw::MenuItem> ControlWnd::FileMenu() const { return fw::NotNil(MenuBar()).LookupAs("FileMenu"); }
+std::shared_ptr<fw::PrefsMenuItem> ControlWnd::AboutItem() const {
+    return fw::NotNil(MenuBar()).LookupAs<fw::PrefsMenuItem>("AboutItem");
+}
+std::shared_ptr<fw::QuitMenuItem> ControlWnd::FileQuit() const {
+    return fw::NotNil(MenuBar()).LookupAs<fw::QuitMenuItem>("FileQuit");
+}
+
+void ControlWnd::AddMenuHandlers(fw::Window& w) {
+    auto& window = fw::CheckedCast<ControlWnd>(&w);
+    window.AddMenuHandler("FileQuit", [&window] { return window.FileQuit_Action(); });
+    window.AddMenuHandler("InfoItem", [&window] { return window.InfoItem_Action(); });
+    window.AddMenuHandler("AboutItem", [&window] { return window.AboutItem_Action(); });
+}
+
+void ControlWnd::Event_Close() { fw::Quit(0); }
+
+bool ControlWnd::FileQuit_Action() {
+    fw::Quit(0);
+    return true;
+}
+
+bool ControlWnd::InfoItem_Action() {
+    helpWnd().Show();
+    return true;
+}
+
+bool ControlWnd::AboutItem_Action() {
+    AboutWnd().Show();
+    return true;
+}
+
+class ControlWnd& ControlWnd() { return fw::ImplicitWindow<class ControlWnd>(RuntimeClassName); }
+
+}  // namespace kestrow

@@ -1,0 +1,162 @@
+// The help window: its layout tables, the text area with the help text, the bold start set when
+// the area opens, and Window › Control.
+#include "help/helpWnd.h"
+
+#include "experiment/ControlWnd.h"
+#include "framework/Cast.h"
+#include "framework/ClassRegistry.h"
+#include "framework/PropertyHolder.h"
+#include "help/HelpText.h"
+#include "shell/MenuBar1.h"
+
+#include <cstdint>
+#include <limits>
+
+namespace kestrow {
+namespace {
+
+// The title "Kestrow" and the two line ends after it.
+constexpr std::int64_t kBoldLength = 9;
+
+const fw::PropertyTable& WindowTable() {
+    static const fw::PropertyTable table = {
+        {"Width", 550},
+        {"Height", 500},
+        {"MinimumWidth", 64},
+        {"MinimumHeight", 64},
+        {"MaximumWidth", 32000},
+        {"MaximumHeight", 32000},
+        {"Type", 0},
+        {"Title", "Info"},
+        {"HasCloseButton", true},
+        {"HasMaximizeButton", false},
+        {"HasMinimizeButton", true},
+        {"HasFullScreenButton", false},
+        {"Resizeable", true},
+        {"Composite", false},
+        {"MacProcID", 0},
+        {"FullScreen", false},
+        {"DefaultLocation", 3},
+        {"Visible", true},
+        {"HasBackgroundColor", false},
+        {"BackgroundColor", fw::Color{0xFFFFFF}},
+        {"MenuBarVisible", true},
+        {"LiveResize", false},
+    };
+    return table;
+}
+
+// One pixel outside the window's left and top edges, and no locks: the area keeps this place and
+// size when the window is resized.
+const fw::PropertyTable& TextAreaTable() {
+    static const fw::PropertyTable table = {
+        {"InitialParent", ""},
+        {"DataField", ""},
+        {"DataSource", ""},
+        {"ReadOnly", false},
+        {"Underline", false},
+        {"Italic", false},
+        {"Bold", false},
+        {"Visible", true},
+        {"Transparent", true},
+        {"TextColor", fw::Color{0x000000}},
+        {"Multiline", true},
+        {"LineSpacing", 1.0},
+        {"LineHeight", 0.0},
+        {"HideSelection", true},
+        {"Format", ""},
+        {"Enabled", true},
+        {"TabStop", true},
+        {"TabPanelIndex", 0},
+        {"TabIndex", 0},
+        {"LockBottom", false},
+        {"LockRight", false},
+        {"LockTop", false},
+        {"LockLeft", false},
+        {"Height", 498},
+        {"Width", 551},
+        {"Top", -1},
+        {"Left", -1},
+        {"Index", std::numeric_limits<std::int32_t>::min()},
+        {"Name", "EditField1"},
+        {"AllowAutoDeactivate", true},
+        {"BackgroundColor", fw::Color{0xFFFFFF}},
+        {"HasBorder", true},
+        {"Tooltip", ""},
+        {"HasHorizontalScrollbar", false},
+        {"HasVerticalScrollbar", true},
+        {"AllowStyledText", true},
+        {"AllowFocusRing", true},
+        {"FontName", "System"},
+        {"FontSize", 12.0F},
+        {"FontUnit", 0},
+        {"Value", HelpText()},
+        {"AllowTabs", false},
+        {"TextAlignment", 0},
+        {"AllowSpellChecking", false},
+        {"MaximumCharactersAllowed", 0},
+        {"ValidationMask", ""},
+    };
+    return table;
+}
+
+}  // namespace
+
+helpWnd::helpWnd() : fw::Window(kClassName) {}
+
+void helpWnd::Register() { fw::RegisterClass(kClassName, "Window", {"AddMenuHandlers", "CreateControls", "Layout"}); }
+
+void helpWnd::Layout() {
+    SetMenuBar(MenuBar1());
+    fw::SetProperties(*this, WindowTable());
+}
+
+void helpWnd::CreateControls() { CreateControls0(); }
+
+void helpWnd::CreateControls0() {
+    NewControl<fw::TextArea>("EditField1");
+    fw::SetProperties(EditField1(), TextAreaTable());
+    EditField1().Open.Bind(*this, &helpWnd::EditField1_Open);
+}
+
+fw::TextArea& helpWnd::EditField1() const { return ControlAs<fw::TextArea>("EditField1"); }
+
+void helpWnd::EditField1_Open(fw::TextArea& sender) {
+    (void)sender;
+    EditField1().StyledText().Bold(0, kBoldLength, true);
+}
+
+void helpWnd::AddMenuHandlers(fw::Window& window) {
+    auto& help = fw::CheckedCast<class helpWnd>(&window);
+    AddMenuHandler("ControlItem", [&help] { return help.ControlItem_Action(); });
+}
+
+bool helpWnd::ControlItem_Action() {
+    kestrow::ControlWnd().Show();
+    return true;
+}
+
+// Menu-item accessors: one checked look-up below the window's menu bar each.
+std::shared_ptr<fw::MenuItem> helpWnd::InfoMenu() const { return fw::NotNil(MenuBar()).LookupAs("InfoMenu"); }
+std::shared_ptr<fw::MenuItem> helpWnd::InfoItem() const { return fw::NotNil(MenuBar()).LookupAs("InfoItem"); }
+std::shared_ptr<fw::MenuItem> helpWnd::ControlItem() const { return fw::NotNil(MenuBar()).LookupAs("ControlItem"); }
+std::shared_ptr<fw::MenuItem> helpWnd::EditMenu() const { return fw::NotNil(MenuBar()).LookupAs("EditMenu"); }
+std::shared_ptr<fw::MenuItem> helpWnd::EditSelectAll() const { return fw::NotNil(MenuBar()).LookupAs("EditSelectAll"); }
+std::shared_ptr<fw::MenuItem> helpWnd::UntitledMenu0() const { return fw::NotNil(MenuBar()).LookupAs("UntitledMenu0"); }
+std::shared_ptr<fw::MenuItem> helpWnd::EditClear() const { return fw::NotNil(MenuBar()).LookupAs("EditClear"); }
+std::shared_ptr<fw::MenuItem> helpWnd::EditPaste() const { return fw::NotNil(MenuBar()).LookupAs("EditPaste"); }
+std::shared_ptr<fw::MenuItem> helpWnd::EditCopy() const { return fw::NotNil(MenuBar()).LookupAs("EditCopy"); }
+std::shared_ptr<fw::MenuItem> helpWnd::EditCut() const { return fw::NotNil(MenuBar()).LookupAs("EditCut"); }
+std::shared_ptr<fw::MenuItem> helpWnd::UntitledMenu1() const { return fw::NotNil(MenuBar()).LookupAs("UntitledMenu1"); }
+std::shared_ptr<fw::MenuItem> helpWnd::EditUndo() const { return fw::NotNil(MenuBar()).LookupAs("EditUndo"); }
+std::shared_ptr<fw::MenuItem> helpWnd::FileMenu() const { return fw::NotNil(MenuBar()).LookupAs("FileMenu"); }
+std::shared_ptr<fw::PrefsMenuItem> helpWnd::AboutItem() const {
+    return fw::NotNil(MenuBar()).LookupAs<fw::PrefsMenuItem>("AboutItem");
+}
+std::shared_ptr<fw::QuitMenuItem> helpWnd::FileQuit() const {
+    return fw::NotNil(MenuBar()).LookupAs<fw::QuitMenuItem>("FileQuit");
+}
+
+class helpWnd& helpWnd() { return fw::ImplicitWindow<class helpWnd>(helpWnd::kClassName); }
+
+}  // namespace kestrow

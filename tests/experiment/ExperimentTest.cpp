@@ -1,0 +1,36 @@
+#include "ExperimentTest.h"
+
+#include "framework/detail/WindowRegistry.h"
+
+#include <QApplication>
+#include <algorithm>
+
+void ExperimentTest::SetUp() {
+    AppTest::SetUp();
+    fw::Window* about = OpenWindow("AboutWnd.AboutWnd");
+    ASSERT_NE(about, nullptr);
+    ASSERT_NO_FATAL_FAILURE(ShowActive(*about));
+    Press(about->Content(), QPoint(10, 100));  // a corner away from the labels and the picture
+    ASSERT_TRUE(QTest::qWaitFor([] { return IsActive("ControlWnd.ControlWnd"); }));
+}
+
+ExperimentTest::Fields ExperimentTest::FieldTexts() {
+    Fields texts;
+    for (std::size_t i = 0; i < texts.size(); ++i) texts[i] = Wnd().ControlAs<fw::TextField>(kFieldNames[i]).Text();
+    return texts;
+}
+
+void ExperimentTest::SetFieldTexts(const Fields& texts) {
+    for (std::size_t i = 0; i < texts.size(); ++i) Wnd().ControlAs<fw::TextField>(kFieldNames[i]).SetText(texts[i]);
+}
+
+bool ExperimentTest::WaitForFocus(const std::string& controlName) {
+    QWidget* widget = WidgetOf(Wnd(), controlName);
+    return QTest::qWaitFor([widget] { return QApplication::focusWidget() == widget; });
+}
+
+int ExperimentTest::OpenCount(const std::string& className) {
+    const auto windows = fw::detail::OpenWindows();
+    return static_cast<int>(std::count_if(windows.begin(), windows.end(),
+                                          [&](const fw::Window* w) { return w->ClassName() == className; }));
+}

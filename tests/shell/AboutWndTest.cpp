@@ -1,0 +1,118 @@
+// The About window: what it shows, the hand-over to the experiment window by mouse press, key and
+// timer, the timer's second hand-over after an early click, and a closed About window asked for again.
+#include "AppTest.h"
+
+#include "experiment/ControlWnd.h"
+#include "help/HelpText.h"
+#include "help/helpWnd.h"
+#include "shell/AboutWnd.h"
+#include "shell/Pictures.h"
+
+#include <QFontMetrics>
+#include <QLabel>
+#include <QWindow>
+
+namespace {
+
+// The accessor function hides the class name.
+using About = class kestrow::AboutWnd;
+
+constexpr const char* kAbout = "AboutWnd.AboutWnd";
+constexpr const char* kExperiment = "ControlWnd.ControlWnd";
+// Longer than the timer's 4000 ms, with room for a loaded machine.
+constexpr int kTimerWaitMs = 15000;
+
+using AboutTest = AppTest;
+
+// The texts fit their labels in their fonts, the picture is in place, and nothing in the window
+// can take the focus, so every key reaches the window itself.
+TEST_F(AboutTest, ShowsNameCreditAndPictureOnWhite) {
+    auto& about = kestrow::AboutWnd();
+    EXPECT_EQ(about.Content()->size(), QSize(500, 300));
+    EXPECT_EQ(about.Widget()->windowTitle(), QString());
+    EXPECT_EQ(about.Content()->palette().color(QPalette::Window), QColor(Qt::white));
+    EXPECT_EQ(about.StaticText1().Text(), "Kestrow");
+    EXPECT_EQ(about.StaticText2().Text(), kestrow::CreditLine());
+    for (const fw::Label* label : {&about.StaticText1(), &about.StaticText2()}) {
+        const auto* shown = qobject_cast<QLabel*>(label->Widget());
+        const QFontMetrics metrics(shown->font());
+        EXPECT_LE(metrics.horizontalAdvance(shown->text()), shown->width()) << label->Text();
+        EXPECT_LE(metrics.height(), shown->height()) << label->Text();
+        EXPECT_EQ(shown->palette().color(QPalette::WindowText), QColor(0x00, 0x00, 0x80));
+    }
+    EXPECT_NE(about.Canvas1().Backdrop(), nullptr);
+    EXPECT_EQ(about.Canvas1().Backdrop(), kestrow::urn200());
+    for (const QWidget* child : about.Content()->findChildren<QWidget*>()) EXPECT_EQ(child->focusPolicy(), Qt::NoFocus);
+}
+
+struct HandOverCase {
+    const char* name;
+    std::function<void(About&)> act;
+};
+void PrintTo(const HandOverCase& c, std::ostream* out) { *out << c.name; }
+class HandOverTest : public AppTest, public ::testing::WithParamInterface<HandOverCase> {};
+
+void KeyToWindow(About& about, Qt::Key key) { QTest::keyClick(about.Widget()->windowHandle(), key); }
+
+TEST_P(HandOverTest, HidesTheAboutWindowAndBringsTheExperimentWindowToTheFront) {
+    auto& about = kestrow::AboutWnd();
+    ASSERT_NO_FATAL_FAILURE(ShowActive(about));
+    ASSERT_EQ(OpenWindow(kExperiment), nullptr);
+    GetParam().act(about);
+    ASSERT_TRUE(QTest::qWaitFor([] { return IsActive(kExperiment); }));
+    EXPECT_EQ(OpenWindow(kAbout), &about); // hidden, not closed
+    EXPECT_EQ(ShownWindows(), std::vector<std::string>{kExperiment});
+    EXPECT_EQ(about.Timer1().Property("RunMode"), fw::PropertyValue(1)); // still armed
+    EXPECT_FALSE(about.Event_KeyDown("k")); // the key is not consumed
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Presses, HandOverTest,
+    ::testing::Values(HandOverCase{"MouseOnTheWindow", [](About& a) { AppTest::Press(a.Content(), QPoint(10, 150)); }},
+                      HandOverCase{"MouseOnTheName", [](About& a) { AppTest::Press(a.StaticText1().Widget()); }},
+                      HandOverCase{"MouseOnTheCredit", [](About& a) { AppTest::Press(a.StaticText2().Widget()); }},
+                      HandOverCase{"MouseOnThePicture", [](About& a) { AppTest::Press(a.Canvas1().Widget()); }},
+                      HandOverCase{"Letter", [](About& a) { KeyToWindow(a, Qt::Key_K); }},
+                      HandOverCase{"Return", [](About& a) { KeyToWindow(a, Qt::Key_Return); }},
+                      HandOverCase{"Escape", [](About& a) { KeyToWindow(a, Qt::Key_Escape); }},
+                      HandOverCase{"ArrowKey", [](About& a) { KeyToWindow(a, Qt::Key_Left); }}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+// After an early click the timer still fires in the hidden window: shown again in front of the
+// help window, it hides once more and the experiment window comes forward. Spent, it stays.
+TEST_F(AboutTest, TimerHandsOverAgainAfterAnEarlyClick) {
+    auto& about = kestrow::AboutWnd();
+    ASSERT_NO_FATAL_FAILURE(ShowActive(about));
+    Press(about.Content(), QPoint(10, 150));
+    ASSERT_TRUE(QTest::qWaitFor([] { return IsActive(kExperiment); }));
+    ASSERT_NO_FATAL_FAILURE(ShowActive(kestrow::helpWnd()));
+    ASSERT_NO_FATAL_FAILURE(ShowActive(kestrow::AboutWnd()));
+    EXPECT_EQ(&kestrow::AboutWnd(), &about);
+
+    ASSERT_TRUE(QTest::qWaitFor([] { return !IsShown(kAbout); }, kTimerWaitMs));
+    EXPECT_TRUE(QTest::qWaitFor([] { return IsActive(kExperiment); }));
+    EXPECT_TRUE(IsShown("helpWnd.helpWnd"));
+    EXPECT_EQ(about.Timer1().Property("RunMode"), fw::PropertyValue(0));
+
+    ASSERT_NO_FATAL_FAILURE(ShowActive(kestrow::AboutWnd()));
+    QTest::keyClick(about.Widget()->windowHandle(), Qt::Key_Space);
+    EXPECT_TRUE(QTest::qWaitFor([] { return IsActive(kExperiment) && !IsShown(kAbout); }));
+}
+
+// Closed by its close box, the About window hands over to nothing; asked for again it is a new
+// window with the cached picture and a fresh timer that hands over by itself.
+TEST_F(AboutTest, ClosedThenAskedForAgainIsNewAndHandsOverByItself) {
+    const auto picture = kestrow::AboutWnd().Canvas1().Backdrop();
+    kestrow::AboutWnd().Widget()->close();
+    EXPECT_EQ(OpenWindow(kAbout), nullptr);
+    EXPECT_EQ(OpenWindow(kExperiment), nullptr);
+
+    auto& about = kestrow::AboutWnd();
+    EXPECT_TRUE(IsShown(kAbout));
+    EXPECT_EQ(about.Canvas1().Backdrop(), picture);
+    ASSERT_TRUE(QTest::qWaitFor([] { return IsShown(kExperiment); }, kTimerWaitMs));
+    EXPECT_FALSE(IsShown(kAbout));
+    EXPECT_EQ(OpenWindow(kAbout), &about);
+}
+
+}  // namespace
