@@ -56,7 +56,7 @@ fw::TextField& FieldOf(const class ControlWnd& window, core::InputField field) {
 
 }  // namespace
 
-ControlWnd::ControlWnd() : fw::Window(RuntimeClassName) {}
+ControlWnd::ControlWnd() : MenuBarWindow(RuntimeClassName) {}
 
 void ControlWnd::Register() {
     fw::RegisterClass(RuntimeClassName, "Window", {"AddMenuHandlers", "Close", "CreateControls", "Layout"});
@@ -157,32 +157,6 @@ bool ControlWnd::calcBtn_MouseDown(fw::PushButton&, std::int64_t, std::int64_t) 
     outFld().SetText(
         core::RunExperiment(std::get<core::UrnInputs>(checked), core::SystemRandom(), fw::RuntimeBackgroundTask));
     return false;
-}
-
-std::shared_ptr<fw::MenuItem> ControlWnd::InfoMenu() const { return fw::NotNil(MenuBar()).LookupAs("InfoMenu"); }
-std::shared_ptr<fw::MenuItem> ControlWnd::InfoItem() const { return fw::NotNil(MenuBar()).LookupAs("InfoItem"); }
-std::shared_ptr<fw::MenuItem> ControlWnd::ControlItem() const { return fw::NotNil(MenuBar()).LookupAs("ControlItem"); }
-std::shared_ptr<fw::MenuItem> ControlWnd::EditMenu() const { return fw::NotNil(MenuBar()).LookupAs("EditMenu"); }
-std::shared_ptr<fw::MenuItem> ControlWnd::EditSelectAll() const {
-    return fw::NotNil(MenuBar()).LookupAs("EditSelectAll");
-}
-std::shared_ptr<fw::MenuItem> ControlWnd::UntitledMenu0() const {
-    return fw::NotNil(MenuBar()).LookupAs("UntitledMenu0");
-}
-std::shared_ptr<fw::MenuItem> ControlWnd::EditClear() const { return fw::NotNil(MenuBar()).LookupAs("EditClear"); }
-std::shared_ptr<fw::MenuItem> ControlWnd::EditPaste() const { return fw::NotNil(MenuBar()).LookupAs("EditPaste"); }
-std::shared_ptr<fw::MenuItem> ControlWnd::EditCopy() const { return fw::NotNil(MenuBar()).LookupAs("EditCopy"); }
-std::shared_ptr<fw::MenuItem> ControlWnd::EditCut() const { return fw::NotNil(MenuBar()).LookupAs("EditCut"); }
-std::shared_ptr<fw::MenuItem> ControlWnd::UntitledMenu1() const {
-    return fw::NotNil(MenuBar()).LookupAs("UntitledMenu1");
-}
-std::shared_ptr<fw::MenuItem> ControlWnd::EditUndo() const { return fw::NotNil(MenuBar()).LookupAs("EditUndo"); }
-std::shared_ptr<fw::MenuItem> ControlWnd::FileMenu() const { return fw::NotNil(MenuBar()).LookupAs("FileMenu"); }
-std::shared_ptr<fw::PrefsMenuItem> ControlWnd::AboutItem() const {
-    return fw::NotNil(MenuBar()).LookupAs<fw::PrefsMenuItem>("AboutItem");
-}
-std::shared_ptr<fw::QuitMenuItem> ControlWnd::FileQuit() const {
-    return fw::NotNil(MenuBar()).LookupAs<fw::QuitMenuItem>("FileQuit");
 }
 
 void ControlWnd::AddMenuHandlers(fw::Window& w) {

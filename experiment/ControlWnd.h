@@ -6,21 +6,17 @@
 
 #include "framework/Canvas.h"
 #include "framework/Label.h"
-#include "framework/MenuItem.h"
-#include "framework/PrefsMenuItem.h"
 #include "framework/PushButton.h"
-#include "framework/QuitMenuItem.h"
 #include "framework/TextArea.h"
 #include "framework/TextField.h"
-#include "framework/Window.h"
+#include "shell/MenuBarWindow.h"
 
 #include <cstdint>
-#include <memory>
 #include <string>
 
 namespace kestrow {
 
-class ControlWnd : public fw::Window {
+class ControlWnd : public MenuBarWindow {
 public:
     ControlWnd();
 
@@ -66,23 +62,6 @@ public:
     bool addFld_KeyDown(fw::TextField& field, const std::string& key);
     bool repeatFld_KeyDown(fw::TextField& field, const std::string& key);
     bool outFld_KeyDown(fw::TextArea& area, const std::string& key);
-
-    // The menu bar's items, looked up by name below this window's menu bar on every call.
-    std::shared_ptr<fw::MenuItem> InfoMenu() const;
-    std::shared_ptr<fw::MenuItem> InfoItem() const;
-    std::shared_ptr<fw::MenuItem> ControlItem() const;
-    std::shared_ptr<fw::MenuItem> EditMenu() const;
-    std::shared_ptr<fw::MenuItem> EditSelectAll() const;
-    std::shared_ptr<fw::MenuItem> UntitledMenu0() const;
-    std::shared_ptr<fw::MenuItem> EditClear() const;
-    std::shared_ptr<fw::MenuItem> EditPaste() const;
-    std::shared_ptr<fw::MenuItem> EditCopy() const;
-    std::shared_ptr<fw::MenuItem> EditCut() const;
-    std::shared_ptr<fw::MenuItem> UntitledMenu1() const;
-    std::shared_ptr<fw::MenuItem> EditUndo() const;
-    std::shared_ptr<fw::MenuItem> FileMenu() const;
-    std::shared_ptr<fw::PrefsMenuItem> AboutItem() const;
-    std::shared_ptr<fw::QuitMenuItem> FileQuit() const;
 
     // Menu commands; each returns true (handled).
     bool FileQuit_Action();

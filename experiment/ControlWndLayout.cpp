@@ -4,6 +4,7 @@
 
 #include "framework/RuntimeException.h"
 #include "help/HelpText.h"
+#include "shell/WindowTable.h"
 
 #include <array>
 #include <cstdint>
@@ -220,28 +221,7 @@ fw::PropertyTable CanvasTable() {
 }  // namespace
 
 fw::PropertyTable ControlWndTable() {
-    return {{"Width", 575},
-            {"Height", 700},
-            {"MinimumWidth", 64},
-            {"MinimumHeight", 64},
-            {"MaximumWidth", 32000},
-            {"MaximumHeight", 32000},
-            {"Type", 0},
-            {"Title", "Kestrow"},
-            {"HasCloseButton", true},
-            {"HasMaximizeButton", false},
-            {"HasMinimizeButton", false},
-            {"HasFullScreenButton", false},
-            {"Resizeable", false},
-            {"Composite", false},
-            {"MacProcID", 0},
-            {"FullScreen", false},
-            {"DefaultLocation", 0},
-            {"Visible", true},
-            {"HasBackgroundColor", true},
-            {"BackgroundColor", White},
-            {"MenuBarVisible", true},
-            {"LiveResize", true}};
+    return WindowTable({575, 700, 0, "Kestrow", false, false, false, 0, true, true});
 }
 
 fw::PropertyTable ControlWndControlTable(const std::string& name) {

@@ -3,11 +3,11 @@
 #include "help/helpWnd.h"
 
 #include "experiment/ControlWnd.h"
-#include "framework/Cast.h"
 #include "framework/ClassRegistry.h"
 #include "framework/PropertyHolder.h"
 #include "help/HelpText.h"
 #include "shell/MenuBar1.h"
+#include "shell/WindowTable.h"
 
 #include <cstdint>
 #include <limits>
@@ -17,34 +17,6 @@ namespace {
 
 // The title "Kestrow" and the two line ends after it.
 constexpr std::int64_t kBoldLength = 9;
-
-const fw::PropertyTable& WindowTable() {
-    static const fw::PropertyTable table = {
-        {"Width", 550},
-        {"Height", 500},
-        {"MinimumWidth", 64},
-        {"MinimumHeight", 64},
-        {"MaximumWidth", 32000},
-        {"MaximumHeight", 32000},
-        {"Type", 0},
-        {"Title", "Info"},
-        {"HasCloseButton", true},
-        {"HasMaximizeButton", false},
-        {"HasMinimizeButton", true},
-        {"HasFullScreenButton", false},
-        {"Resizeable", true},
-        {"Composite", false},
-        {"MacProcID", 0},
-        {"FullScreen", false},
-        {"DefaultLocation", 3},
-        {"Visible", true},
-        {"HasBackgroundColor", false},
-        {"BackgroundColor", fw::Color{0xFFFFFF}},
-        {"MenuBarVisible", true},
-        {"LiveResize", false},
-    };
-    return table;
-}
 
 // One pixel outside the window's left and top edges, and no locks: the area keeps this place and
 // size when the window is resized.
@@ -102,13 +74,13 @@ const fw::PropertyTable& TextAreaTable() {
 
 }  // namespace
 
-helpWnd::helpWnd() : fw::Window(kClassName) {}
+helpWnd::helpWnd() : MenuBarWindow(kClassName) {}
 
 void helpWnd::Register() { fw::RegisterClass(kClassName, "Window", {"AddMenuHandlers", "CreateControls", "Layout"}); }
 
 void helpWnd::Layout() {
     SetMenuBar(MenuBar1());
-    fw::SetProperties(*this, WindowTable());
+    fw::SetProperties(*this, WindowTable({550, 500, 0, "Info", false, true, true, 3, false, false}));
 }
 
 void helpWnd::CreateControls() { CreateControls0(); }
@@ -134,27 +106,6 @@ void helpWnd::AddMenuHandlers(fw::Window& window) {
 bool helpWnd::ControlItem_Action() {
     kestrow::ControlWnd().Show();
     return true;
-}
-
-// Menu-item accessors: one checked look-up below the window's menu bar each.
-std::shared_ptr<fw::MenuItem> helpWnd::InfoMenu() const { return fw::NotNil(MenuBar()).LookupAs("InfoMenu"); }
-std::shared_ptr<fw::MenuItem> helpWnd::InfoItem() const { return fw::NotNil(MenuBar()).LookupAs("InfoItem"); }
-std::shared_ptr<fw::MenuItem> helpWnd::ControlItem() const { return fw::NotNil(MenuBar()).LookupAs("ControlItem"); }
-std::shared_ptr<fw::MenuItem> helpWnd::EditMenu() const { return fw::NotNil(MenuBar()).LookupAs("EditMenu"); }
-std::shared_ptr<fw::MenuItem> helpWnd::EditSelectAll() const { return fw::NotNil(MenuBar()).LookupAs("EditSelectAll"); }
-std::shared_ptr<fw::MenuItem> helpWnd::UntitledMenu0() const { return fw::NotNil(MenuBar()).LookupAs("UntitledMenu0"); }
-std::shared_ptr<fw::MenuItem> helpWnd::EditClear() const { return fw::NotNil(MenuBar()).LookupAs("EditClear"); }
-std::shared_ptr<fw::MenuItem> helpWnd::EditPaste() const { return fw::NotNil(MenuBar()).LookupAs("EditPaste"); }
-std::shared_ptr<fw::MenuItem> helpWnd::EditCopy() const { return fw::NotNil(MenuBar()).LookupAs("EditCopy"); }
-std::shared_ptr<fw::MenuItem> helpWnd::EditCut() const { return fw::NotNil(MenuBar()).LookupAs("EditCut"); }
-std::shared_ptr<fw::MenuItem> helpWnd::UntitledMenu1() const { return fw::NotNil(MenuBar()).LookupAs("UntitledMenu1"); }
-std::shared_ptr<fw::MenuItem> helpWnd::EditUndo() const { return fw::NotNil(MenuBar()).LookupAs("EditUndo"); }
-std::shared_ptr<fw::MenuItem> helpWnd::FileMenu() const { return fw::NotNil(MenuBar()).LookupAs("FileMenu"); }
-std::shared_ptr<fw::PrefsMenuItem> helpWnd::AboutItem() const {
-    return fw::NotNil(MenuBar()).LookupAs<fw::PrefsMenuItem>("AboutItem");
-}
-std::shared_ptr<fw::QuitMenuItem> helpWnd::FileQuit() const {
-    return fw::NotNil(MenuBar()).LookupAs<fw::QuitMenuItem>("FileQuit");
 }
 
 class helpWnd& helpWnd() { return fw::ImplicitWindow<class helpWnd>(helpWnd::kClassName); }

@@ -3,17 +3,13 @@
 // brings the experiment window to the front. Edits live only as long as the window.
 #pragma once
 
-#include "framework/MenuItem.h"
-#include "framework/PrefsMenuItem.h"
-#include "framework/QuitMenuItem.h"
 #include "framework/TextArea.h"
-#include "framework/Window.h"
+#include "shell/MenuBarWindow.h"
 
-#include <memory>
 
 namespace kestrow {
 
-class helpWnd : public fw::Window {
+class helpWnd : public MenuBarWindow {
 public:
     static constexpr const char* kClassName = "helpWnd.helpWnd";
 
@@ -29,23 +25,6 @@ public:
     // The text area, looked up by name on every call.
     fw::TextArea& EditField1() const;
     void EditField1_Open(fw::TextArea& sender);
-
-    // The menu bar's items, looked up by name below this window's menu bar on every call.
-    std::shared_ptr<fw::MenuItem> InfoMenu() const;
-    std::shared_ptr<fw::MenuItem> InfoItem() const;
-    std::shared_ptr<fw::MenuItem> ControlItem() const;
-    std::shared_ptr<fw::MenuItem> EditMenu() const;
-    std::shared_ptr<fw::MenuItem> EditSelectAll() const;
-    std::shared_ptr<fw::MenuItem> UntitledMenu0() const;
-    std::shared_ptr<fw::MenuItem> EditClear() const;
-    std::shared_ptr<fw::MenuItem> EditPaste() const;
-    std::shared_ptr<fw::MenuItem> EditCopy() const;
-    std::shared_ptr<fw::MenuItem> EditCut() const;
-    std::shared_ptr<fw::MenuItem> UntitledMenu1() const;
-    std::shared_ptr<fw::MenuItem> EditUndo() const;
-    std::shared_ptr<fw::MenuItem> FileMenu() const;
-    std::shared_ptr<fw::PrefsMenuItem> AboutItem() const;
-    std::shared_ptr<fw::QuitMenuItem> FileQuit() const;
 
     // Window › Control: the experiment window to the front; the help window stays open behind it.
     bool ControlItem_Action();

@@ -7,6 +7,7 @@
 #include "framework/PropertyHolder.h"
 #include "help/HelpText.h"
 #include "shell/Pictures.h"
+#include "shell/WindowTable.h"
 
 #include <cstdint>
 #include <limits>
@@ -16,34 +17,6 @@ namespace {
 
 constexpr int kNoIndex = std::numeric_limits<std::int32_t>::min();
 constexpr fw::Color kNavy{0x000080};
-
-const fw::PropertyTable& WindowTable() {
-    static const fw::PropertyTable table = {
-        {"Width", 500},
-        {"Height", 300},
-        {"MinimumWidth", 64},
-        {"MinimumHeight", 64},
-        {"MaximumWidth", 32000},
-        {"MaximumHeight", 32000},
-        {"Type", 2},
-        {"Title", ""},
-        {"HasCloseButton", true},
-        {"HasMaximizeButton", true},
-        {"HasMinimizeButton", true},
-        {"HasFullScreenButton", false},
-        {"Resizeable", true},
-        {"Composite", false},
-        {"MacProcID", 0},
-        {"FullScreen", false},
-        {"DefaultLocation", 0},
-        {"Visible", true},
-        {"HasBackgroundColor", true},
-        {"BackgroundColor", fw::Color{0xFFFFFF}},
-        {"MenuBarVisible", true},
-        {"LiveResize", false},
-    };
-    return table;
-}
 
 struct LabelSpec {
     const char* name;
@@ -136,7 +109,7 @@ void AboutWnd::Register() {
     fw::RegisterClass(kClassName, "Window", {"CreateControls", "KeyDown", "Layout", "MouseDown"});
 }
 
-void AboutWnd::Layout() { fw::SetProperties(*this, WindowTable()); }
+void AboutWnd::Layout() { fw::SetProperties(*this, WindowTable({500, 300, 2, "", true, true, true, 0, true, false})); }
 
 void AboutWnd::CreateControls() { CreateControls0(); }
 
