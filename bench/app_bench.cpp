@@ -5,6 +5,7 @@
 #include "experiment/ControlWnd.h"
 #include "framework/Framework.h"
 #include "shell/Startup.h"
+#include "tests/QuietOffscreen.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
@@ -88,19 +89,10 @@ void DirectSet(benchmark::State& state) {
 }
 BENCHMARK(DirectSet)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
 
-QtMessageHandler gDefaultHandler = nullptr;
-
-// The offscreen platform warns about window operations it does not implement; that is noise here.
-void QuietMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    if (message.startsWith(QLatin1String("This plugin does not support"))) return;
-    gDefaultHandler(type, context, message);
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    gDefaultHandler = qInstallMessageHandler(QuietMessages);
+    QuietOffscreen();
     benchmark::Initialize(&argc, argv);
     fw::RuntimeInit(argc, argv);
     fw::RuntimePerformInitializers(kestrow::ProgramInitializers());

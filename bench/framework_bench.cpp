@@ -2,6 +2,7 @@
 // centred, both scroll bars): one whole set, the same text grown line by line as the Calculate
 // press grows it, and the cost of one yield point.
 #include "framework/Framework.h"
+#include "tests/QuietOffscreen.h"
 
 #include <QApplication>
 #include <QtGlobal>
@@ -70,7 +71,7 @@ BENCHMARK(YieldPoint);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QuietOffscreen();
     benchmark::Initialize(&argc, argv);
     fw::RuntimeInit(argc, argv);
     fw::RuntimePerformInitializers({[] { fw::RegisterClass("BenchWnd.BenchWnd", "Window", {}); }});

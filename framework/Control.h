@@ -5,6 +5,7 @@
 // Index: Integer = -2147483648 (kept).
 #pragma once
 
+#include "framework/Event.h"
 #include "framework/PropertyHolder.h"
 
 #include <functional>
@@ -32,6 +33,14 @@ protected:
     // Runs program code for one of this control's events; false when it failed (already reported)
     // or the window is closed.
     bool RunEventHandler(const std::function<void()>& handler) const;
+    // Raises a KeyDown event of this control; true when its handler dropped the key.
+    template <class Self>
+    bool RaiseKeyDown(const Event<bool(Self&, const std::string&)>& keyDown, Self& self, const std::string& key) const {
+        if (!keyDown.IsBound()) return false;
+        bool dropped = false;
+        RunEventHandler([&] { dropped = keyDown.Raise(self, key); });
+        return dropped;
+    }
     // The window's Edit menu may have changed (focus, selection, text, undo).
     void EditStateChanged() const;
     // Whether an available menu item of the window owns this shortcut.

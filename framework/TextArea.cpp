@@ -29,12 +29,7 @@ struct InternalChange {
 TextArea::TextArea(Window& owner)
     : RectControl(owner, new detail::PlainTextEdit, true), edit_(static_cast<detail::PlainTextEdit*>(Widget())) {
     edit_->setTabChangesFocus(true);
-    edit_->hooks.keyDown = [this](const std::string& key) {
-        if (!KeyDown.IsBound()) return false;
-        bool dropped = false;
-        RunEventHandler([&] { dropped = KeyDown.Raise(*this, key); });
-        return dropped;
-    };
+    edit_->hooks.keyDown = [this](const std::string& key) { return RaiseKeyDown(KeyDown, *this, key); };
     edit_->hooks.claimsShortcut = [this](const QKeySequence& sequence) { return WindowClaimsShortcut(sequence); };
     QObject::connect(edit_->document(), &QTextDocument::contentsChange, edit_,
                      [this](int position, int, int added) { OnContentsChange(position, added); });

@@ -16,12 +16,7 @@ namespace fw {
 
 TextField::TextField(Window& owner)
     : RectControl(owner, new detail::LineEdit, true), edit_(static_cast<detail::LineEdit*>(Widget())) {
-    edit_->hooks.keyDown = [this](const std::string& key) {
-        if (!KeyDown.IsBound()) return false;
-        bool dropped = false;
-        RunEventHandler([&] { dropped = KeyDown.Raise(*this, key); });
-        return dropped;
-    };
+    edit_->hooks.keyDown = [this](const std::string& key) { return RaiseKeyDown(KeyDown, *this, key); };
     edit_->hooks.claimsShortcut = [this](const QKeySequence& sequence) { return WindowClaimsShortcut(sequence); };
     QObject::connect(edit_, &QLineEdit::textChanged, edit_, [this] { EditStateChanged(); });
     QObject::connect(edit_, &QLineEdit::selectionChanged, edit_, [this] { EditStateChanged(); });

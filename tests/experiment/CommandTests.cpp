@@ -1,8 +1,10 @@
-// The window's ways to the other windows: "?" and Window > Info, About Title, and back by
-// Window > Control from the help window.
+// The window's menu commands: "?" and Window > Info bring up one help window, About Title the same
+// hidden About window, and the Edit menu's standard commands work in the filtered fields.
 #include "ExperimentTest.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
 
 namespace {
 
@@ -11,10 +13,6 @@ void Trigger(const fw::Window& window, const std::string& item) {
     ASSERT_NE(action, nullptr) << item;
     ASSERT_TRUE(action->isEnabled()) << item;
     action->trigger();
-}
-
-bool WaitActive(const char* className) {
-    return QTest::qWaitFor([className] { return ExperimentTest::IsActive(className); });
 }
 
 using CommandTest = ExperimentTest;
@@ -38,16 +36,17 @@ TEST_F(CommandTest, AboutShowsTheSameHiddenAboutWindow) {
     EXPECT_EQ(OpenCount("AboutWnd.AboutWnd"), 1);
 }
 
-TEST_F(CommandTest, ControlInTheHelpWindowBringsBackTheSameExperimentWindow) {
-    Press(Wnd(), "calcBtn");
-    const std::string results = Wnd().outFld().Text();
-    const fw::Window* experiment = &Wnd();
-    Press(Wnd(), "helpBtn");
-    ASSERT_TRUE(WaitActive("helpWnd.helpWnd"));
-    Trigger(*OpenWindow("helpWnd.helpWnd"), "ControlItem");
-    EXPECT_TRUE(WaitActive("ControlWnd.ControlWnd"));
-    EXPECT_EQ(&Wnd(), experiment);
-    EXPECT_EQ(Wnd().outFld().Text(), results);
+// The Edit menu's items are the standard commands: without a handler they edit the focused field.
+TEST_F(CommandTest, EditCommandsEditTheFocusedField) {
+    ASSERT_TRUE(WaitForFocus("totalFld"));
+    for (const auto& [item, text] : {std::pair{"EditSelectAll", "10"}, {"EditCut", ""}, {"EditPaste", "10"}, {"EditUndo", ""},
+                                     {"EditPaste", "10"}, {"EditSelectAll", "10"}, {"EditCopy", "10"}, {"EditClear", ""}}) {
+        Trigger(Wnd(), item);
+        EXPECT_EQ(Wnd().totalFld().Text(), text) << item;
+    }
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("10"));
+    EXPECT_EQ(Wnd().FileQuit()->ClassName(), "QuitMenuItem");  // the standard kinds, checked on look-up
+    EXPECT_EQ(Wnd().AboutItem()->ClassName(), "PrefsMenuItem");
 }
 
 }  // namespace

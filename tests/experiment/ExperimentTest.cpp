@@ -1,9 +1,6 @@
 #include "ExperimentTest.h"
 
-#include "framework/detail/WindowRegistry.h"
-
 #include <QApplication>
-#include <algorithm>
 
 void ExperimentTest::SetUp() {
     AppTest::SetUp();
@@ -11,7 +8,7 @@ void ExperimentTest::SetUp() {
     ASSERT_NE(about, nullptr);
     ASSERT_NO_FATAL_FAILURE(ShowActive(*about));
     Press(about->Content(), QPoint(10, 100));  // a corner away from the labels and the picture
-    ASSERT_TRUE(QTest::qWaitFor([] { return IsActive("ControlWnd.ControlWnd"); }));
+    ASSERT_TRUE(WaitActive("ControlWnd.ControlWnd"));
 }
 
 ExperimentTest::Fields ExperimentTest::FieldTexts() {
@@ -27,10 +24,4 @@ void ExperimentTest::SetFieldTexts(const Fields& texts) {
 bool ExperimentTest::WaitForFocus(const std::string& controlName) {
     QWidget* widget = WidgetOf(Wnd(), controlName);
     return QTest::qWaitFor([widget] { return QApplication::focusWidget() == widget; });
-}
-
-int ExperimentTest::OpenCount(const std::string& className) {
-    const auto windows = fw::detail::OpenWindows();
-    return static_cast<int>(std::count_if(windows.begin(), windows.end(),
-                                          [&](const fw::Window* w) { return w->ClassName() == className; }));
 }

@@ -17,7 +17,6 @@ public:
     static void SetFieldTexts(const Fields& texts);
     // Waits until the window's control of that name has the keyboard focus.
     static bool WaitForFocus(const std::string& controlName);
-    static int OpenCount(const std::string& className);
 
 protected:
     void SetUp() override;

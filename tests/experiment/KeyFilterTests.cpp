@@ -34,6 +34,8 @@ const KeyCase kKeys[] = {
     {"backspace_in_results", "outFld", "12", Qt::Key_Backspace, "1", 0},
 };
 
+void PrintTo(const KeyCase& c, std::ostream* out) { *out << c.label; }
+
 class KeyFilter : public ExperimentTest, public ::testing::WithParamInterface<KeyCase> {};
 
 TEST_P(KeyFilter, PassesDigitsAndEditingKeysAndBeepsAtTheRest) {

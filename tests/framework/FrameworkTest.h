@@ -3,6 +3,7 @@
 #pragma once
 
 #include "ProbeWindow.h"
+#include "framework/detail/WindowRegistry.h"
 
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
@@ -11,11 +12,23 @@
 
 class FrameworkTest : public ::testing::Test {
 protected:
-    void SetUp() override;
-    void TearDown() override;
-
+    void SetUp() override {
+        fw::SetMsgBoxHook([this](const std::string& text) { boxes.push_back(text); });
+        fw::SetBeepHook([this] { ++beeps; });
+    }
+    void TearDown() override {
+        for (fw::Window* window : fw::detail::OpenWindows()) window->Close();
+        fw::detail::DestroyAllWindows();
+        fw::SetMsgBoxHook([](const std::string& text) { ADD_FAILURE() << "Unexpected message box: " << text; });
+        fw::SetBeepHook(nullptr);
+        fw::Picture::SetResourceFolder("");
+    }
     // Shows the window and waits until it is exposed and active.
-    static void ShowActive(fw::Window& window);
+    static void ShowActive(fw::Window& window) {
+        window.Show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.Widget()));
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.Widget()));
+    }
 
     std::vector<std::string> boxes;
     int beeps = 0;

@@ -4,55 +4,29 @@
 
 #include <QCoreApplication>
 
-namespace {
-
-struct OrderCase {
-    const char* name;
-    std::vector<std::string> handled;
-    std::vector<std::string> expected;
-};
-
-void PrintTo(const OrderCase& c, std::ostream* out) { *out << c.name; }
-
-class ConstructionOrderTest : public FrameworkTest, public ::testing::WithParamInterface<OrderCase> {};
-
-} // namespace
-
-TEST_P(ConstructionOrderTest, RaisesOnlyHandledEventsInOrderThenShows) {
-    static int serial = 0;
-    auto window = std::make_unique<ProbeWindow>("Order" + std::to_string(++serial) + ".Order", GetParam().handled);
-    window->onCreateControls = [](ProbeWindow& w) {
-        auto& area = w.NewControl<fw::TextArea>("area");
-        area.SetText("text");
-        area.Open.Bind([&w](fw::TextArea& opened) { w.log.push_back("Open:" + opened.Text()); });
-    };
-    ProbeWindow& opened = Open(std::move(window));
-    EXPECT_EQ(opened.log, GetParam().expected);
-    EXPECT_TRUE(opened.Widget()->isVisible());
-    for (const char* event : {"Layout", "CreateControls", "AddMenuHandlers", "KeyDown"}) {
-        const bool handled = std::count(GetParam().handled.begin(), GetParam().handled.end(), event) != 0;
-        EXPECT_EQ(opened.IsEventImplemented(event), handled) << event;
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Classes, ConstructionOrderTest,
-    ::testing::Values(
-        OrderCase{"AllThree", {"AddMenuHandlers", "CreateControls", "Layout"},
-                  {"Layout", "CreateControls", "Open:text", "AddMenuHandlers"}},
-        OrderCase{"NoMenuHandlers", {"Layout", "CreateControls"}, {"Layout", "CreateControls", "Open:text"}},
-        OrderCase{"NoneHandled", {}, {}}),
-    [](const auto& row) { return std::string(row.param.name); });
-
 using WindowLifeTest = FrameworkTest;
 
-namespace {
-int gSoloBuilds = 0;
-struct Solo : fw::Window {
-    Solo() : fw::Window((fw::RegisterClass("Solo.Solo", "Window", {"Layout"}), "Solo.Solo")) {}
-    void Layout() override { ++gSoloBuilds; }
-};
-} // namespace
+TEST_F(WindowLifeTest, ConstructionRaisesOnlyHandledEventsInOrderThenShows) {
+    const std::pair<std::vector<std::string>, std::vector<std::string>> rows[] = {  // handled, raised
+        {{"AddMenuHandlers", "CreateControls", "Layout"}, {"Layout", "CreateControls", "Open:text", "AddMenuHandlers"}},
+        {{"Layout", "CreateControls"}, {"Layout", "CreateControls", "Open:text"}},
+        {{}, {}}};
+    int serial = 0;
+    for (const auto& [handled, raised] : rows) {
+        auto window = std::make_unique<ProbeWindow>("Order" + std::to_string(++serial) + ".Order", handled);
+        window->onCreateControls = [](ProbeWindow& w) {
+            auto& area = w.NewControl<fw::TextArea>("area");
+            area.SetText("text");
+            area.Open.Bind([&w](fw::TextArea& opened) { w.log.push_back("Open:" + opened.Text()); });
+        };
+        ProbeWindow& opened = Open(std::move(window));
+        EXPECT_EQ(opened.log, raised);
+        EXPECT_TRUE(opened.Widget()->isVisible());
+        for (const char* event : {"Layout", "CreateControls", "AddMenuHandlers", "KeyDown"}) {
+            EXPECT_EQ(opened.IsEventImplemented(event), std::count(handled.begin(), handled.end(), event) != 0) << event;
+        }
+    }
+}
 
 TEST_F(WindowLifeTest, SingleWindowIsFoundHiddenOrNotAndIsGoneAfterTheUserClosesIt) {
     ProbeWindow& first = Open(std::make_unique<ProbeWindow>("Single.Single", std::vector<std::string>{"Close"}));
@@ -81,15 +55,13 @@ TEST_F(WindowLifeTest, SingleWindowIsFoundHiddenOrNotAndIsGoneAfterTheUserCloses
 
 TEST_F(WindowLifeTest, ClosedFromItsOwnHandlerTheWindowLivesUntilTheHandlerReturns) {
     bool aliveAfterClose = false;
-    ProbeWindow* self = nullptr;
     ProbeWindow& window = OpenWith({"KeyDown"}, {});
-    self = &window;
     auto destroyed = window.destroyed;
     window.onKey = [&](const std::string&) {
-        self->Close();
+        window.Close();
         fw::MsgBox("nested"); // a modal box runs the event loop inside the handler
         QCoreApplication::processEvents();
-        aliveAfterClose = !*destroyed && self->ClassName().rfind("Probe", 0) == 0;
+        aliveAfterClose = !*destroyed && window.ClassName().rfind("Probe", 0) == 0;
         return true;
     };
     ASSERT_NO_FATAL_FAILURE(ShowActive(window));
@@ -119,16 +91,6 @@ TEST_F(WindowLifeTest, ControlsAreFoundByNameAndCastChecked) {
     EXPECT_THROW(window.ControlAs<fw::Label>("totalText").SetProperty("Name", "totalFld"), fw::InvalidArgumentException);
     window.ControlAs<fw::Label>("totalText").SetProperty("Name", "renamed");
     EXPECT_NE(window.ControlByName("renamed"), nullptr);
-
     ProbeWindow& other = OpenWith({}, {});
     EXPECT_THROW(window.AddControl("stray", std::make_unique<fw::Label>(other)), fw::InvalidArgumentException);
-}
-
-TEST_F(WindowLifeTest, ImplicitWindowCreatesOnceAndChecksTheClass) {
-    gSoloBuilds = 0;
-    Solo& first = fw::ImplicitWindow<Solo>("Solo.Solo");
-    EXPECT_EQ(&fw::ImplicitWindow<Solo>("Solo.Solo"), &first);
-    EXPECT_EQ(gSoloBuilds, 1);
-    Open(std::make_unique<ProbeWindow>("Other.Other", std::vector<std::string>{}));
-    EXPECT_THROW(fw::ImplicitWindow<Solo>("Other.Other"), fw::IllegalCastException);
 }

@@ -3,7 +3,6 @@
 #include "ProbeWindow.h"
 
 #include <QAction>
-#include <QTimer>
 #include <QtGlobal>
 #include <iostream>
 #include <map>
@@ -12,38 +11,23 @@ namespace {
 
 // Runs `step` from the event loop, as a timer of a window would.
 void Soon(std::function<void()> step) {
-    ProbeWindow& window = OpenWith({}, {}, {{"Visible", false}});
-    auto& timer = window.NewControl<fw::Timer>("Timer1");
+    auto& timer = OpenWith({}, {}, {{"Visible", false}}).NewControl<fw::Timer>("Timer1");
     timer.Action.Bind([step](fw::Timer&) { step(); });
     fw::SetProperties(timer, {{"Period", 1}, {"RunMode", 1}});
 }
 
 const std::map<std::string, std::function<void()>> kScenarios = {
-    {"quit-twice", [] { Soon([] { fw::Quit(3); fw::Quit(5); }); }},
-    {"quit-before-run", [] { fw::Quit(4); }},
-    {"handler-throws", [] { Soon([] { throw fw::NilObjectException("the window is gone"); }); }},
-    {"handler-throws-std", [] { Soon([] { throw std::runtime_error("plain failure"); }); }},
-    {"quit-then-throw", [] { Soon([] { fw::Quit(0); throw fw::IllegalCastException("late"); }); }},
-    {"startup-throws", [] { throw fw::IllegalCastException("not a window"); }},
-    {"last-window-closed",
+    {"quit_twice", [] { Soon([] { fw::Quit(3); fw::Quit(5); }); }},
+    {"quit_before_run", [] { fw::Quit(4); }},
+    {"handler_throws", [] { Soon([] { throw fw::NilObjectException("the window is gone"); }); }},
+    {"handler_throws_std", [] { Soon([] { throw std::runtime_error("plain failure"); }); }},
+    {"quit_then_throw", [] { Soon([] { fw::Quit(0); throw fw::IllegalCastException("late"); }); }},
+    {"startup_throws", [] { throw fw::IllegalCastException("not a window"); }},
+    // Hidden windows (Soon's among them) do not keep the program running.
+    {"last_window_closed", [] { Soon([&window = OpenWith({}, {})] { window.Widget()->close(); }); }},
+    {"quit_menu_default",  // File › Quit without a handler
      [] {
-         ProbeWindow& window = OpenWith({}, {});
-         OpenWith({}, {}, {{"Visible", false}}); // a hidden window does not keep the program running
-         Soon([&window] { window.Widget()->close(); });
-     }},
-    {"quit-menu-default",
-     [] {
-         auto bar = std::make_shared<fw::MenuBar>();
-         auto file = std::make_shared<fw::MenuItem>();
-         file->SetName("FileMenu");
-         file->SetValue("&File");
-         bar->AddMenu(file);
-         auto quit = std::make_shared<fw::QuitMenuItem>();
-         quit->SetName("FileQuit");
-         quit->SetValue("&Quit");
-         quit->SetShortcut("Cmd+Q");
-         file->AddMenu(quit);
-         ProbeWindow& window = OpenWith({}, [bar](ProbeWindow& w) { w.SetMenuBar(bar); });
+         ProbeWindow& window = OpenWith({}, [](ProbeWindow& w) { w.SetMenuBar(ProgramMenuBar()); });
          Soon([&window] { window.MenuAction("FileQuit")->trigger(); });
      }},
 };

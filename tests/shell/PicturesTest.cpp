@@ -45,15 +45,4 @@ TEST_F(PictureTest, AboutWindowWithoutItsPictureThenWithItCached) {
     EXPECT_EQ(ReopenedAboutPicture(), shown); // from the cache, not the folder
 }
 
-// The icon is asked for without its extension.
-TEST_F(PictureTest, IconRetriedWhileMissingThenKept) {
-    EXPECT_EQ(kestrow::icon_64(), nullptr);
-    EXPECT_EQ(kestrow::icon_64(), nullptr);
-    ASSERT_TRUE(QFile::copy(Original("icon_64.png"), InFolder("icon_64.png")));
-    const auto icon = kestrow::icon_64();
-    ASSERT_NE(icon, nullptr);
-    ASSERT_TRUE(QFile::remove(InFolder("icon_64.png")));
-    EXPECT_EQ(kestrow::icon_64(), icon);
-}
-
 }  // namespace

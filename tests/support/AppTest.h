@@ -5,14 +5,16 @@
 #pragma once
 
 #include "framework/Window.h"
+#include "framework/detail/WindowRegistry.h"
 
+#include <QApplication>
+#include <QWidget>
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
-
-class QWidget;
 
 class AppTest : public ::testing::Test {
 protected:
@@ -24,25 +26,44 @@ protected:
 public:
     // Helpers, also for the rows of table-driven tests.
     // Shows the window and waits until it is exposed and active.
-    static void ShowActive(fw::Window& window);
+    static void ShowActive(fw::Window& window) {
+        window.Show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.Widget()));
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.Widget()));
+    }
     // The Qt widget of the window's control of that name (fails the test when there is none).
     static QWidget* WidgetOf(const fw::Window& window, const std::string& controlName);
     // A left mouse press, then its release, at the middle of the control (or at `at` in it).
-    static void Press(const fw::Window& window, const std::string& controlName);
+    static void Press(const fw::Window& window, const std::string& controlName) {
+        if (QWidget* widget = WidgetOf(window, controlName)) Press(widget);
+    }
     static void Press(QWidget* widget, QPoint at = {});
-    // Gives the control the focus and types the text, one key click per character.
-    static void Type(const fw::Window& window, const std::string& controlName, const std::string& text);
-    // Gives the control the focus and clicks one key.
-    static void Key(const fw::Window& window, const std::string& controlName, Qt::Key key);
-    // The open window of the class, or null; whether it is on screen.
-    static fw::Window* OpenWindow(const std::string& className);
-    static bool IsShown(const std::string& className);
-    // The class names of the open windows that are on screen, in opening order.
-    static std::vector<std::string> ShownWindows();
-    // Whether the window is the active one (keyboard input goes to it).
-    static bool IsActive(const std::string& className);
+    // Gives the control the focus and types the text, one key click per character, or clicks one key.
+    static void Type(const fw::Window& window, const std::string& controlName, const std::string& text) {
+        if (QWidget* widget = Focused(window, controlName)) QTest::keyClicks(widget, QString::fromStdString(text));
+    }
+    static void Key(const fw::Window& window, const std::string& controlName, Qt::Key key) {
+        if (QWidget* widget = Focused(window, controlName)) QTest::keyClick(widget, key);
+    }
+    // The open window of the class, or null; whether it is on screen; how many of the class are open.
+    static fw::Window* OpenWindow(const std::string& className) { return fw::detail::FindOpenWindow(className); }
+    static bool IsShown(const std::string& className) {
+        return OpenWindow(className) != nullptr && OpenWindow(className)->Widget()->isVisible();
+    }
+    static int OpenCount(const std::string& className) {
+        const auto windows = fw::detail::OpenWindows();
+        return static_cast<int>(std::count_if(windows.begin(), windows.end(),
+                                              [&](const fw::Window* w) { return w->ClassName() == className; }));
+    }
+    // Waits until the window is the active one (keyboard input goes to it).
+    static bool WaitActive(const std::string& className, int timeoutMs = 5000) {
+        return QTest::qWaitFor([&] { return IsShown(className) && QApplication::activeWindow() == OpenWindow(className)->Widget(); },
+                               timeoutMs);
+    }
 
 protected:
+    static QWidget* Focused(const fw::Window& window, const std::string& controlName);
+
     std::vector<std::string> boxes;
     int beeps = 0;
 };
