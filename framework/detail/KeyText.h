@@ -4,12 +4,12 @@
 // A key with the command modifier and a modifier alone give nothing.
 #pragma once
 
+#include <QEvent>
 #include <QKeySequence>
 #include <functional>
 #include <optional>
 #include <string>
 
-class QEvent;
 class QKeyEvent;
 
 namespace fw::detail {
@@ -24,5 +24,21 @@ struct KeyHooks {
 // Called first in a widget's event(): raises KeyDown for key presses and lets menu shortcuts pass
 // the widget's own shortcut handling. Returns true when the event is consumed.
 bool FilterKeyEvent(QEvent* event, const KeyHooks& hooks);
+
+// A Qt text widget that runs its control's key filter first and keeps the keys it had from its
+// window: a key the widget ignores (Return, Escape) does not go on to the window's KeyDown.
+template <class Widget>
+class KeyFiltered : public Widget {
+public:
+    KeyHooks hooks;
+
+protected:
+    bool event(QEvent* event) override {
+        if (FilterKeyEvent(event, hooks)) return true;
+        const bool result = Widget::event(event);
+        if (event->type() == QEvent::KeyPress) event->accept();
+        return result;
+    }
+};
 
 } // namespace fw::detail

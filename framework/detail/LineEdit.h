@@ -1,4 +1,4 @@
-// QLineEdit that runs its TextField's key filter first and keeps handled keys from its window.
+// The single-line field's Qt widget, with its key filter.
 #pragma once
 
 #include "framework/detail/KeyText.h"
@@ -7,12 +7,6 @@
 
 namespace fw::detail {
 
-class LineEdit : public QLineEdit {
-public:
-    KeyHooks hooks;
-
-protected:
-    bool event(QEvent* event) override;
-};
+class LineEdit : public KeyFiltered<QLineEdit> {};
 
 } // namespace fw::detail

@@ -1,4 +1,4 @@
-// QPlainTextEdit that runs its TextArea's key filter first and keeps handled keys from its window.
+// The text area's Qt widget, with its key filter.
 #pragma once
 
 #include "framework/detail/KeyText.h"
@@ -7,12 +7,6 @@
 
 namespace fw::detail {
 
-class PlainTextEdit : public QPlainTextEdit {
-public:
-    KeyHooks hooks;
-
-protected:
-    bool event(QEvent* event) override;
-};
+class PlainTextEdit : public KeyFiltered<QPlainTextEdit> {};
 
 } // namespace fw::detail
