@@ -2,7 +2,7 @@
 # Installs what the build needs on Debian 12, only when something is missing.
 set -euo pipefail
 pkgs=(cmake make g++ clang libclang-rt-14-dev qt6-base-dev libgl-dev libgtest-dev libgmock-dev fonts-liberation2
-      libbenchmark-dev fonts-dejavu-core xvfb xauth)
+      libbenchmark-dev fonts-dejavu-core xvfb xauth qt6-base-private-dev)
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

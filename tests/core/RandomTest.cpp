@@ -1,50 +1,75 @@
-// Random: bounds over extreme ranges, no modulo bias, one shared instance.
+// Random: known answers from a fixed seed, over small and extreme ranges; one shared instance. The
+// known answers come from a separate implementation of splitmix64, xoshiro256** and Lemire's bounded
+// draw, so a wrong constant, shift or reduction in any of them changes the sequence.
 #include "core/Random.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <array>
 #include <limits>
 #include <stdexcept>
 
 using namespace core;
 
-static constexpr std::int64_t min64 = std::numeric_limits<std::int64_t>::min();
-static constexpr std::int64_t max64 = std::numeric_limits<std::int64_t>::max();
+namespace {
 
-TEST(Random, StaysWithinEveryRangeAndReachesBothEnds) {
-    const std::pair<std::int64_t, std::int64_t> ranges[] = {
-        {5, 5}, {1, 2}, {-3, -1}, {min64, min64 + 1}, {max64 - 1, max64}, {min64, max64}};
-    Random random(7);
-    for (const auto& [lo, hi] : ranges) {
-        std::int64_t least = max64, most = min64;
-        for (int i = 0; i < 200; ++i) {
-            const std::int64_t k = random.InRange(lo, hi);
-            least = std::min(least, k);
-            most = std::max(most, k);
-        }
-        EXPECT_TRUE(least >= lo && most <= hi) << lo << ".." << hi;
-        const bool wholeRange = lo == min64 && hi == max64;
-        EXPECT_TRUE(wholeRange ? least < 0 && most > 0 : least == lo && most == hi) << lo << ".." << hi;
+constexpr std::int64_t min64 = std::numeric_limits<std::int64_t>::min();
+constexpr std::int64_t max64 = std::numeric_limits<std::int64_t>::max();
+constexpr std::uint64_t seed = 2024;
+
+struct RangeCase {
+    const char* name;
+    std::int64_t lo, hi;
+    std::array<std::int64_t, 8> draws;  // from a fresh Random(seed)
+};
+
+void PrintTo(const RangeCase& c, std::ostream* out) { *out << c.name; }
+
+class RandomKnownRange : public ::testing::TestWithParam<RangeCase> {};
+
+}  // namespace
+
+TEST(Random, KnownSequenceFromAFixedSeed) {
+    Random random(seed);
+    const std::array<std::uint64_t, 6> expected = {0x0E48715A13D7772EULL, 0xC837F3EE8A7A1065ULL, 0x1272314B15EE5001ULL,
+                                                   0x28E323A6ABE2A46BULL, 0xC60DF3B261660AA7ULL, 0x3EAFF0863CCF54F5ULL};
+    for (const std::uint64_t value : expected) {
+        EXPECT_EQ(random.Next(), value);
     }
-    EXPECT_THROW(random.InRange(2, 1), std::invalid_argument);
 }
 
-// A span of two thirds of 2^64: reducing by modulo would put two thirds of the
-// draws into the lower half of the range.
-TEST(Random, HasNoModuloBias) {
-    Random random(11);
-    const auto hi = static_cast<std::int64_t>(0xAAAAAAAAAAAAAAAAULL - (1ULL << 63));  // min64 + span
-    const std::int64_t middle = min64 + 0x5555555555555555LL;
-    int lower = 0;
-    for (int i = 0; i < 10'000; ++i) {
-        lower += random.InRange(min64, hi) <= middle ? 1 : 0;
+TEST_P(RandomKnownRange, DrawsTheKnownValues) {
+    const RangeCase& c = GetParam();
+    Random random(seed);
+    std::array<std::int64_t, 8> drawn{};
+    for (auto& value : drawn) {
+        value = random.InRange(c.lo, c.hi);
     }
-    EXPECT_NEAR(lower, 5'000, 300);
+    EXPECT_EQ(drawn, c.draws);
 }
 
-TEST(Random, SharedInstanceIsMadeOnceAndEntropySeeded) {
+// The two-thirds span rejects three of its first eleven raw draws.
+INSTANTIATE_TEST_SUITE_P(
+    Ranges, RandomKnownRange,
+    ::testing::Values(
+        RangeCase{"Die", 1, 6, {1, 5, 1, 1, 5, 2, 3, 2}},
+        RangeCase{"Percent", 1, 100, {6, 79, 8, 16, 78, 25, 40, 26}},
+        RangeCase{"LargestUrn", 1, 100099, {5585, 78288, 7213, 15988, 77442, 24512, 39473, 25727}},
+        RangeCase{"Negative", -3, -1, {-3, -1, -3, -3, -1, -3, -2, -3}},
+        RangeCase{"Single", 5, 5, {5, 5, 5, 5, 5, 5, 5, 5}},
+        RangeCase{"LowestPair", min64, min64 + 1, {min64, min64 + 1, min64, min64, min64 + 1, min64, min64, min64}},
+        RangeCase{"HighestPair", max64 - 1, max64,
+                  {max64 - 1, max64, max64 - 1, max64 - 1, max64, max64 - 1, max64 - 1, max64 - 1}},
+        RangeCase{"WholeInt64", min64, max64,
+                  {-8194174890306734290, 5203896100300918885, -7894192998266810367, -6277134256869038997,
+                   5047958704815999655, -4706278626242374411, -1949160658001041496, -4482424874948527252}},
+        RangeCase{"TwoThirdsOfTwoTo64", min64, 3074457345618258602,
+                  {-8537240605822748130, -8337252677796132181, -7259213516864284601, -6211976429779841544,
+                   -6062740595583943438, -2376122023489490632, -8600271263479153726, -364694055098689558}}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+TEST(Random, EmptyRangeThrowsAndTheSharedInstanceIsEntropySeeded) {
     EXPECT_EQ(&SystemRandom(), &SystemRandom());
+    EXPECT_THROW(Random(seed).InRange(2, 1), std::invalid_argument);
     EXPECT_NE(Random().Next(), Random().Next());
-    EXPECT_EQ(Random(42).Next(), Random(42).Next());
 }

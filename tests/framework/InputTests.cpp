@@ -13,15 +13,15 @@ struct KeyCase {
     Qt::Key key;
     Qt::KeyboardModifiers modifiers;
     std::optional<std::string> text; // nothing raised when empty
-    char typed = 0;                  // sent as this character (QTest derives no capitals from Shift)
+    const char* sent = nullptr;      // the key's text (UTF-8) where QTest derives none or another
 };
 
 void PrintTo(const KeyCase& c, std::ostream* out) { *out << c.name; }
 
 template <class Target>
 void Press(Target* target, const KeyCase& c) {
-    if (c.typed != 0) {
-        QTest::keyClick(target, c.typed, c.modifiers);
+    if (c.sent != nullptr) {
+        QTest::sendKeyEvent(QTest::Click, target, c.key, QString::fromUtf8(c.sent), c.modifiers);
     } else {
         QTest::keyClick(target, c.key, c.modifiers);
     }
@@ -57,8 +57,14 @@ TEST_P(KeyTextTest, FieldAndWindowReceiveTheKeyAsText) {
 INSTANTIATE_TEST_SUITE_P(
     Keys, KeyTextTest,
     ::testing::Values(KeyCase{"Letter", Qt::Key_A, Qt::NoModifier, "a"},
-                      KeyCase{"ShiftedLetter", Qt::Key_A, Qt::ShiftModifier, "A", 'A'},
+                      KeyCase{"ShiftedLetter", Qt::Key_A, Qt::ShiftModifier, "A", "A"},
                       KeyCase{"Digit", Qt::Key_7, Qt::NoModifier, "7"},
+                      KeyCase{"KeypadDigit", Qt::Key_7, Qt::KeypadModifier, "7", "7"},
+                      KeyCase{"KeypadPoint", Qt::Key_Period, Qt::KeypadModifier, ".", "."},
+                      KeyCase{"AccentedLetter", Qt::Key_Eacute, Qt::NoModifier, "é", "é"},
+                      KeyCase{"SharpS", Qt::Key_ssharp, Qt::NoModifier, "ß", "ß"},
+                      KeyCase{"FullWidthDigit", Qt::Key_unknown, Qt::NoModifier, "７", "７"},
+                      KeyCase{"Emoji", Qt::Key_unknown, Qt::NoModifier, "😀", "😀"}, // a surrogate pair in Qt
                       KeyCase{"Space", Qt::Key_Space, Qt::NoModifier, " "},
                       KeyCase{"Backspace", Qt::Key_Backspace, Qt::NoModifier, "\x08"},
                       KeyCase{"Tab", Qt::Key_Tab, Qt::NoModifier, "\x09"},

@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QImage>
 #include <QTemporaryDir>
+#include <QWindow>
+#include <qpa/qwindowsysteminterface.h>
 #include <chrono>
 #include <thread>
 
@@ -24,14 +26,40 @@ TEST_F(RuntimeTest, TimerFiresOnceRepeatsOrStaysOff) {
     EXPECT_EQ(counts[1], 1);
 }
 
-TEST_F(RuntimeTest, BackgroundTaskLetsTimersRunInsideALongHandler) {
-    auto& timer = OpenWith({}, {}, {{"Visible", false}}).NewControl<fw::Timer>("Timer1");
-    bool fired = false;
-    timer.Action.Bind([&](fw::Timer&) { fired = true; });
-    fw::SetProperties(timer, {{"Period", 1}, {"RunMode", 1}});
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (!fired && std::chrono::steady_clock::now() < deadline) fw::RuntimeBackgroundTask();
-    EXPECT_TRUE(fired);
+// A key handler that loops on the background task: the timer ticks inside the loop, while a second
+// key and a press wait until the handler has returned. They are queued as the platform queues user
+// input; events posted with QCoreApplication::postEvent are not held back by Qt at all.
+TEST_F(RuntimeTest, BackgroundTaskRunsTimersAndHoldsUserInputUntilTheHandlerReturns) {
+    using Input = QWindowSystemInterface;
+    ProbeWindow& window = OpenWith({"KeyDown", "MouseDown"}, [](ProbeWindow& w) { w.NewControl<fw::Label>("label"); });
+    ASSERT_NO_FATAL_FAILURE(ShowActive(window));
+    QWindow* frame = window.Widget()->windowHandle();
+    auto& timer = window.NewControl<fw::Timer>("ticker");
+    int ticks = 0, ticksInLoop = 0;
+    timer.Action.Bind([&ticks](fw::Timer&) { ++ticks; });
+    std::vector<std::string> seenInLoop;
+    window.onKey = [&](const std::string& key) {
+        if (key != "g") return false;
+        Input::handleKeyEvent<Input::AsynchronousDelivery>(frame, QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a");
+        const QPointF at(150, 120);
+        Input::handleMouseEvent<Input::AsynchronousDelivery>(frame, at, frame->mapToGlobal(at), Qt::LeftButton,
+                                                             Qt::LeftButton, QEvent::MouseButtonPress);
+        Input::handleMouseEvent<Input::AsynchronousDelivery>(frame, at, frame->mapToGlobal(at), Qt::NoButton,
+                                                             Qt::LeftButton, QEvent::MouseButtonRelease);
+        fw::SetProperties(timer, {{"Period", 5}, {"RunMode", 2}});
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        while (ticks < 3 && std::chrono::steady_clock::now() < deadline) fw::RuntimeBackgroundTask();
+        fw::SetProperties(timer, {{"RunMode", 0}});
+        ticksInLoop = ticks;
+        seenInLoop = window.log;
+        return true;
+    };
+    window.log.clear();
+    Input::handleKeyEvent<Input::AsynchronousDelivery>(frame, QEvent::KeyPress, Qt::Key_G, Qt::NoModifier, "g");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.log.size() >= 3; }));
+    EXPECT_GE(ticksInLoop, 3);
+    EXPECT_EQ(seenInLoop, std::vector<std::string>{"KeyDown:g"});
+    EXPECT_EQ(window.log, (std::vector<std::string>{"KeyDown:g", "KeyDown:a", "MouseDown:150,120"}));
 }
 
 TEST_F(RuntimeTest, UiOperationsFromAnotherThreadThrow) {
