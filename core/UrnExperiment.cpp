@@ -3,6 +3,8 @@
 // "##0" does (halves away from zero) for values from 0 to 100.
 #include "core/UrnExperiment.h"
 
+#include "core/InputRules.h"
+
 #include <charconv>
 #include <cstring>
 #include <limits>
@@ -53,10 +55,6 @@ char* WriteTrialLine(char* out, std::int64_t red, std::int64_t green) {
     return out;
 }
 
-bool Within(std::int64_t value, std::int64_t lo, std::int64_t hi) {
-    return value >= lo && value <= hi;
-}
-
 }  // namespace
 
 std::string TrialLine(std::int64_t red, std::int64_t green) {
@@ -68,8 +66,8 @@ std::string TrialLine(std::int64_t red, std::int64_t green) {
 }
 
 std::string RunExperiment(const UrnInputs& inputs, ChanceSource& chance, const std::function<void()>& yield) {
-    if (!Within(inputs.red, 1, 99) || !Within(inputs.green, 1, 99) || !Within(inputs.add, 0, 10) ||
-        !Within(inputs.reps, 1, 10'000)) {
+    if (!Allows(InputField::Red, inputs.red) || !Allows(InputField::Green, inputs.green) ||
+        !Allows(InputField::Add, inputs.add) || !Allows(InputField::Repeat, inputs.reps)) {
         throw std::invalid_argument("RunExperiment: inputs outside the checked ranges");
     }
     std::string text;
