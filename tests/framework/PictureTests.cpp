@@ -25,23 +25,27 @@ class PictureTest : public FrameworkTest {
 protected:
     void TearDown() override {
         fw::Picture::SetProgramFolders({});
+        QDir::setCurrent(workingFolder);
         FrameworkTest::TearDown();
     }
     QTemporaryDir root;
+    const QString workingFolder = QDir::currentPath();
 };
 
 TEST_F(PictureTest, ProgramFoldersInOrderUnlessATestFolderIsSet) {
-    ASSERT_TRUE(root.isValid());
+    // The first folder beside the program, named relative to the program's folder.
+    QTemporaryDir first(QCoreApplication::applicationDirPath() + QStringLiteral("/pictures-XXXXXX"));
+    ASSERT_TRUE(root.isValid() && first.isValid());
     const QDir dir(root.path());
-    for (const char* sub : {"first", "second", "test"}) ASSERT_TRUE(dir.mkdir(sub));
-    ASSERT_NO_FATAL_FAILURE(SavePicture(dir.filePath("first/both.png"), 11));
+    for (const char* sub : {"second", "test"}) ASSERT_TRUE(dir.mkdir(sub));
+    ASSERT_NO_FATAL_FAILURE(SavePicture(first.filePath("both.png"), 11));
     ASSERT_NO_FATAL_FAILURE(SavePicture(dir.filePath("second/both.png"), 12));
     ASSERT_NO_FATAL_FAILURE(SavePicture(dir.filePath("second/second.png"), 13));
     ASSERT_NO_FATAL_FAILURE(SavePicture(dir.filePath("test/both.png"), 14));
 
-    EXPECT_EQ(WidthOf("both"), 0); // no folders named yet
-    // The first relative to the program's folder, the second absolute.
-    const QString relative = QDir(QCoreApplication::applicationDirPath()).relativeFilePath(dir.filePath("first"));
+    EXPECT_EQ(WidthOf("both"), 0);              // no folders named yet
+    ASSERT_TRUE(QDir::setCurrent(root.path())); // not the folder relative names are taken from
+    const QString relative = QDir(QCoreApplication::applicationDirPath()).relativeFilePath(first.path());
     fw::Picture::SetProgramFolders({relative.toStdString(), dir.filePath("second").toStdString()});
     EXPECT_EQ(WidthOf("both"), 11);
     EXPECT_EQ(WidthOf("second.png"), 13);
