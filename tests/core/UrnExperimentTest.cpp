@@ -77,7 +77,7 @@ TEST(UrnExperiment, MatchesTheLiteralAlgorithmForTheSameChance) {
         Random ours(static_cast<std::uint64_t>(run)), theirs(static_cast<std::uint64_t>(run));
         const std::string text = RunExperiment(in, ours);
         ASSERT_EQ(text, Reference(in, theirs)) << red << " " << green << " " << in.add << " " << in.reps;
-        ASSERT_LE(text.size(), ResultsHeader.size() + MaxTrialLineSize * static_cast<std::size_t>(in.reps));
+        ASSERT_LE(text.size(), kResultsHeader.size() + kMaxTrialLineSize * static_cast<std::size_t>(in.reps));
     }
 }
 
