@@ -1,6 +1,6 @@
 // Kestrow's entry: start the runtime, register the classes, run the program, finish.
+#include "app/Startup.h"
 #include "framework/Runtime.h"
-#include "shell/Startup.h"
 
 int main(int argc, char** argv) {
     fw::RuntimeInit(argc, argv);

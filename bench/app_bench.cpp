@@ -2,9 +2,9 @@
 // 10,000 trials) in the real experiment window, from the mouse press to the laid-out and painted
 // results text, beside the same results area showing a text of that size when it is set directly.
 // The press should take at most 1.25 times the direct set.
+#include "app/Startup.h"
 #include "experiment/ControlWnd.h"
 #include "framework/Framework.h"
-#include "shell/Startup.h"
 #include "tests/QuietOffscreen.h"
 
 #include <QAbstractTextDocumentLayout>

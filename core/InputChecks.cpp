@@ -4,31 +4,20 @@
 
 #include "core/TextServices.h"
 
-#include <array>
 #include <cmath>
 
 namespace core {
 
 namespace {
 
-constexpr std::array<std::string_view, 5> messages{
-    "The total number of balls can range from 2-100.\r",
-    "The number of red balls can range from 1-99.\r",
-    "The number of green balls can range from 1-99 but red + green must equal the total number of balls\r",
-    "The number of balls to add  on each trial can range from 0-10.\r",
-    "The number of repetitions can range from 1-10,000.\r",
-};
-
 CheckFailure Fail(InputField field) {
-    const auto index = static_cast<std::size_t>(field);
-    return {static_cast<int>(index) + 1, field, std::string(messages[index])};
+    return {static_cast<int>(field) + 1, field, std::string(RuleOf(field).message)};
 }
 
-// The field's whole number when it lies within [lo, hi].
-std::optional<std::int64_t> ReadWithin(const std::function<std::string(InputField)>& textOf, InputField field,
-                                       std::int64_t lo, std::int64_t hi) {
+// The field's whole number when its rule allows it.
+std::optional<std::int64_t> ReadWithin(const std::function<std::string(InputField)>& textOf, InputField field) {
     const auto value = WholeNumber(textOf(field));
-    if (!value || *value < lo || *value > hi) {
+    if (!value || !Allows(field, *value)) {
         return std::nullopt;
     }
     return value;
@@ -47,23 +36,23 @@ std::optional<std::int64_t> WholeNumber(std::string_view text) {
 }
 
 CheckResult CheckInputs(const std::function<std::string(InputField)>& textOf) {
-    const auto total = ReadWithin(textOf, InputField::Total, 2, 100);
+    const auto total = ReadWithin(textOf, InputField::Total);
     if (!total) {
         return Fail(InputField::Total);
     }
-    const auto red = ReadWithin(textOf, InputField::Red, 1, 99);
+    const auto red = ReadWithin(textOf, InputField::Red);
     if (!red) {
         return Fail(InputField::Red);
     }
-    const auto green = ReadWithin(textOf, InputField::Green, 1, 99);
+    const auto green = ReadWithin(textOf, InputField::Green);
     if (!green || *red + *green != *total) {
         return Fail(InputField::Green);
     }
-    const auto add = ReadWithin(textOf, InputField::Add, 0, 10);
+    const auto add = ReadWithin(textOf, InputField::Add);
     if (!add) {
         return Fail(InputField::Add);
     }
-    const auto reps = ReadWithin(textOf, InputField::Repeat, 1, 10'000);
+    const auto reps = ReadWithin(textOf, InputField::Repeat);
     if (!reps) {
         return Fail(InputField::Repeat);
     }

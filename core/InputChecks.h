@@ -1,7 +1,10 @@
 // The five checks of the Calculate road. CheckInputs asks for each field's
 // text in field order, converts it (Val, then truncation toward zero) and
-// stops at the first failed check, which it returns with its fixed message.
+// stops at the first failed check, which it returns with its rule's message
+// (core/InputRules.h).
 #pragma once
+
+#include "core/InputRules.h"
 
 #include <cstdint>
 #include <functional>
@@ -11,9 +14,6 @@
 #include <variant>
 
 namespace core {
-
-// The input fields, in the order in which they are read and checked.
-enum class InputField { Total, Red, Green, Add, Repeat };
 
 struct UrnInputs {
     std::int64_t total;

@@ -3,6 +3,8 @@
 // "##0" does (halves away from zero) for values from 0 to 100.
 #include "core/UrnExperiment.h"
 
+#include "core/InputRules.h"
+
 #include <charconv>
 #include <cstring>
 #include <limits>
@@ -12,7 +14,7 @@ namespace core {
 
 namespace {
 
-constexpr std::size_t lineBufferSize = 64;
+constexpr std::size_t kLineBufferSize = 64;
 
 // (part / all) * 100 in double, in that order, rounded to a whole number; then "%)".
 char* WriteShare(char* out, std::int64_t part, std::int64_t all) {
@@ -53,32 +55,28 @@ char* WriteTrialLine(char* out, std::int64_t red, std::int64_t green) {
     return out;
 }
 
-bool Within(std::int64_t value, std::int64_t lo, std::int64_t hi) {
-    return value >= lo && value <= hi;
-}
-
 }  // namespace
 
 std::string TrialLine(std::int64_t red, std::int64_t green) {
     if (red < 0 || green < 0 || red > std::numeric_limits<std::int64_t>::max() - green || red + green == 0) {
         throw std::invalid_argument("TrialLine: counts must be non-negative with at least one ball");
     }
-    char line[lineBufferSize];
+    char line[kLineBufferSize];
     return std::string(line, WriteTrialLine(line, red, green));
 }
 
 std::string RunExperiment(const UrnInputs& inputs, ChanceSource& chance, const std::function<void()>& yield) {
-    if (!Within(inputs.red, 1, 99) || !Within(inputs.green, 1, 99) || !Within(inputs.add, 0, 10) ||
-        !Within(inputs.reps, 1, 10'000)) {
+    if (!Allows(InputField::Red, inputs.red) || !Allows(InputField::Green, inputs.green) ||
+        !Allows(InputField::Add, inputs.add) || !Allows(InputField::Repeat, inputs.reps)) {
         throw std::invalid_argument("RunExperiment: inputs outside the checked ranges");
     }
     std::string text;
-    text.reserve(ResultsHeader.size() + MaxTrialLineSize * static_cast<std::size_t>(inputs.reps));
-    text.append(ResultsHeader);
+    text.reserve(kResultsHeader.size() + kMaxTrialLineSize * static_cast<std::size_t>(inputs.reps));
+    text.append(kResultsHeader);
 
     std::int64_t red = inputs.red;
     std::int64_t green = inputs.green;
-    char line[lineBufferSize];
+    char line[kLineBufferSize];
     for (std::int64_t trial = 0; trial < inputs.reps; ++trial) {
         const std::int64_t all = red + green;
         const std::int64_t k = chance.InRange(1, all);

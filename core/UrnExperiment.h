@@ -16,10 +16,10 @@
 namespace core {
 
 // The two header lines with their line ends.
-inline constexpr std::string_view ResultsHeader = "  Red         Green\r----------------------\r";
+inline constexpr std::string_view kResultsHeader = "  Red         Green\r----------------------\r";
 
 // The longest trial line that validated inputs can produce, line end included.
-inline constexpr std::size_t MaxTrialLineSize = 28;
+inline constexpr std::size_t kMaxTrialLineSize = 28;
 
 // The whole results text. `inputs` must lie within the ranges the checks allow
 // (total is not used); otherwise std::invalid_argument. A chance source that

@@ -10,12 +10,11 @@
 #include "framework/Alerts.h"
 #include "framework/BackgroundTask.h"
 #include "framework/Cast.h"
-#include "framework/ClassRegistry.h"
 #include "framework/Runtime.h"
-#include "help/helpWnd.h"
-#include "shell/AboutWnd.h"
-#include "shell/MenuBar1.h"
-#include "shell/Pictures.h"
+#include "framework/WindowClass.h"
+#include "windows/MenuBar1.h"
+#include "windows/Pictures.h"
+#include "windows/WindowClasses.h"
 
 #include <variant>
 
@@ -23,7 +22,16 @@ namespace kestrow {
 
 namespace {
 
-constexpr const char* RuntimeClassName = "ControlWnd.ControlWnd";
+// The key codes the filters let through besides the digits, which lie above kBelowDigits ("/")
+// and below kAboveDigits (":").
+constexpr std::int64_t kBackspace = 8;
+constexpr std::int64_t kTab = 9;
+constexpr std::int64_t kFileSeparator = 28;  // FS, the framework's code for the left arrow key
+constexpr std::int64_t kGroupSeparator = 29; // GS, and for the right arrow key
+constexpr std::int64_t kFullStop = 46;
+constexpr std::int64_t kBelowDigits = 47;
+constexpr std::int64_t kAboveDigits = 58;
+constexpr std::int64_t kDelete = 127;
 
 // Makes the control, registers it under `name` and applies its table (found again by name, so
 // the table goes to what the window really holds).
@@ -36,9 +44,10 @@ void Make(class ControlWnd& window, const std::string& name) {
 // The digit filter: true drops the key (after one beep). The results area also takes ".".
 bool DigitFilter(const std::string& key, bool allowFullStop) {
     const std::int64_t code = core::Asc(key);
-    const bool digit = code > 47 && code < 58;
-    const bool editing = code == 8 || code == 9 || code == 127 || code == 28 || code == 29;
-    if (digit || editing || (allowFullStop && code == 46)) return false;
+    const bool digit = code > kBelowDigits && code < kAboveDigits;
+    const bool editing =
+        code == kBackspace || code == kTab || code == kDelete || code == kFileSeparator || code == kGroupSeparator;
+    if (digit || editing || (allowFullStop && code == kFullStop)) return false;
     fw::Beep();
     return true;
 }
@@ -54,13 +63,11 @@ fw::TextField& FieldOf(const class ControlWnd& window, core::InputField field) {
     return window.repeatFld();
 }
 
-}  // namespace
+} // namespace
 
-ControlWnd::ControlWnd() : MenuBarWindow(RuntimeClassName) {}
+ControlWnd::ControlWnd() : MenuBarWindow(kExperimentWindowClass) {}
 
-void ControlWnd::Register() {
-    fw::RegisterClass(RuntimeClassName, "Window", {"AddMenuHandlers", "Close", "CreateControls", "Layout"});
-}
+void ControlWnd::Register() { fw::RegisterWindowClass<ControlWnd>(kExperimentWindowClass); }
 
 void ControlWnd::Layout() {
     SetMenuBar(MenuBar1());
@@ -141,7 +148,7 @@ bool ControlWnd::clearBtn_MouseDown(fw::PushButton&, std::int64_t, std::int64_t)
 }
 
 bool ControlWnd::helpBtn_MouseDown(fw::PushButton&, std::int64_t, std::int64_t) {
-    helpWnd().Show();
+    fw::ImplicitWindow(kHelpWindowClass).Show();
     return false;
 }
 
@@ -174,15 +181,17 @@ bool ControlWnd::FileQuit_Action() {
 }
 
 bool ControlWnd::InfoItem_Action() {
-    helpWnd().Show();
+    fw::ImplicitWindow(kHelpWindowClass).Show();
     return true;
 }
 
 bool ControlWnd::AboutItem_Action() {
-    AboutWnd().Show();
+    fw::ImplicitWindow(kAboutWindowClass).Show();
     return true;
 }
 
-class ControlWnd& ControlWnd() { return fw::ImplicitWindow<class ControlWnd>(RuntimeClassName); }
+class ControlWnd& ControlWnd() {
+    return fw::ImplicitWindow<class ControlWnd>(kExperimentWindowClass);
+}
 
-}  // namespace kestrow
+} // namespace kestrow

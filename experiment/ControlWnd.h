@@ -9,7 +9,7 @@
 #include "framework/PushButton.h"
 #include "framework/TextArea.h"
 #include "framework/TextField.h"
-#include "shell/MenuBarWindow.h"
+#include "windows/MenuBarWindow.h"
 
 #include <cstdint>
 #include <string>
@@ -20,18 +20,18 @@ class ControlWnd : public MenuBarWindow {
 public:
     ControlWnd();
 
-    // Run-time class "ControlWnd.ControlWnd", base "Window", handling AddMenuHandlers, Close,
-    // CreateControls and Layout.
+    // Registers the run-time class (kExperimentWindowClass) with the events it handles and its factory.
     static void Register();
 
-    // Window events.
+    // Window events; the class handles exactly those overridden here (fw::RegisterWindowClass).
     void Layout() override;
     void CreateControls() override;
     void CreateControls0();
     void AddMenuHandlers(fw::Window& w) override;
     void Event_Close() override;
 
-    // The nineteen controls, looked up by name on every call.
+    // The nineteen controls, looked up by name on every call. Each control has its accessor, whether
+    // or not the program calls it: kept on purpose.
     fw::TextField& totalFld() const;
     fw::Label& totalText() const;
     fw::PushButton& clearBtn() const;
@@ -71,8 +71,8 @@ public:
 
 // The one experiment window: the open one (hidden or not), else a new one, laid out and visible.
 #pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wshadow"  // the accessor hides the class's name on purpose
+#pragma GCC diagnostic ignored "-Wshadow" // the accessor hides the class's name on purpose
 class ControlWnd& ControlWnd();
 #pragma GCC diagnostic pop
 
-}  // namespace kestrow
+} // namespace kestrow

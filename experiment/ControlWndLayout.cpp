@@ -3,24 +3,22 @@
 #include "experiment/ControlWndLayout.h"
 
 #include "framework/RuntimeException.h"
-#include "help/HelpText.h"
-#include "shell/WindowTable.h"
+#include "windows/Version.h"
+#include "windows/WindowTable.h"
 
 #include <array>
 #include <cstdint>
-#include <limits>
 
 namespace kestrow {
 
 namespace {
 
-constexpr std::int64_t NoIndex = std::numeric_limits<std::int32_t>::min();
-constexpr fw::Color Black{0x000000};
-constexpr fw::Color White{0xFFFFFF};
-constexpr fw::Color Navy{0x000080};
-constexpr fw::Color CreditColour{0x073F80};
-constexpr std::int64_t Leading = 0;
-constexpr std::int64_t Centred = 2;
+constexpr fw::Color kBlack{0x000000};
+constexpr fw::Color kWhite{0xFFFFFF};
+constexpr fw::Color kNavy{0x000080};
+constexpr fw::Color kCreditColour{0x073F80};
+constexpr std::int64_t kLeading = 0;
+constexpr std::int64_t kCentred = 2;
 
 struct Place {
     int left, top, width, height;
@@ -45,27 +43,28 @@ void AppendPlacement(fw::PropertyTable& table, const std::string& name, bool tab
                                {"Width", place.width},
                                {"Top", place.top},
                                {"Left", place.left},
-                               {"Index", NoIndex},
+                               {"Index", kNoIndex},
                                {"Name", name},
                                {"AllowAutoDeactivate", true},
                                {"Tooltip", ""}});
 }
 
+// The five input fields share their top, size and font; each has its own default and length limit.
 struct FieldRow {
     const char* name;
     int left;
-    const char* text;
+    const char* defaultText;
     int maxChars;
     const char* mask;
     int tabIndex;
 };
 
-constexpr std::array<FieldRow, 5> Fields{{
-    {"totalFld", 20, "10", 3, "###", 0},
-    {"redFld", 144, "6", 2, "##", 1},
-    {"greenFld", 255, "4", 2, "##", 2},
-    {"addFld", 360, "1", 2, "##", 3},
-    {"repeatFld", 468, "100", 5, "#####", 4},
+constexpr std::array<FieldRow, 5> kFields{{
+    {.name = "totalFld", .left = 20, .defaultText = "10", .maxChars = 3, .mask = "###", .tabIndex = 0},
+    {.name = "redFld", .left = 144, .defaultText = "6", .maxChars = 2, .mask = "##", .tabIndex = 1},
+    {.name = "greenFld", .left = 255, .defaultText = "4", .maxChars = 2, .mask = "##", .tabIndex = 2},
+    {.name = "addFld", .left = 360, .defaultText = "1", .maxChars = 2, .mask = "##", .tabIndex = 3},
+    {.name = "repeatFld", .left = 468, .defaultText = "100", .maxChars = 5, .mask = "#####", .tabIndex = 4},
 }};
 
 fw::PropertyTable FieldTable(const FieldRow& row) {
@@ -79,19 +78,19 @@ fw::PropertyTable FieldTable(const FieldRow& row) {
                             {"Bold", false},
                             {"Visible", true},
                             {"Transparent", true},
-                            {"TextColor", Black},
-                            {"BackgroundColor", White},
+                            {"TextColor", kBlack},
+                            {"BackgroundColor", kWhite},
                             {"HasBorder", true},
                             {"Password", false},
                             {"ReadOnly", false},
                             {"AllowTabs", false},
                             {"AllowSpellChecking", false},
                             {"AllowFocusRing", true}};
-    AppendPlacement(table, row.name, true, row.tabIndex, {row.left, 126, 80, 22}, {});
-    table.insert(table.end(), {{"TextAlignment", Centred},
+    AppendPlacement(table, row.name, true, row.tabIndex, {.left = row.left, .top = 126, .width = 80, .height = 22}, {});
+    table.insert(table.end(), {{"TextAlignment", kCentred},
                                {"MaximumCharactersAllowed", row.maxChars},
                                {"ValidationMask", row.mask},
-                               {"Value", row.text},
+                               {"Value", row.defaultText},
                                {"FontName", "System"},
                                {"FontSize", 12.0F},
                                {"FontUnit", 0}});
@@ -101,7 +100,7 @@ fw::PropertyTable FieldTable(const FieldRow& row) {
 struct LabelRow {
     const char* name;
     Place place;
-    const char* text;  // null: the credit line
+    const char* text; // null: the credit line
     float fontSize;
     bool bold;
     std::int64_t alignment;
@@ -110,30 +109,95 @@ struct LabelRow {
     int tabIndex;
 };
 
-constexpr std::array<LabelRow, 9> Labels{{
-    {"totalText", {20, 101, 80, 20}, "Total Balls", 12.0F, true, Leading, Black, {}, 3},
-    {"redText", {144, 101, 80, 20}, "Red Balls", 12.0F, true, Leading, Black, {}, 7},
-    {"Label1", {100, 9, 263, 69}, "Kestrow", 48.0F, true, Leading, Navy, {true, true, false}, 10},
-    {"greenText", {255, 101, 80, 20}, "Green Balls", 12.0F, true, Leading, Black, {}, 11},
-    {"addText", {360, 101, 80, 20}, "Balls to Add", 12.0F, true, Leading, Black, {}, 13},
-    {"repeatText", {468, 101, 80, 20}, "# Repetitions", 12.0F, true, Leading, Black, {}, 15},
-    {"Label3", {104, 127, 39, 20}, "=", 12.0F, true, Centred, Black, {true, true, false}, 19},
-    {"Label4", {225, 127, 28, 20}, "+", 12.0F, true, Centred, Black, {true, true, false}, 20},
-    {"Label2", {347, 36, 147, 15}, nullptr, 11.0F, false, Centred, CreditColour, {false, true, true}, 27},
+constexpr std::array<LabelRow, 9> kLabels{{
+    {.name = "totalText",
+     .place = {.left = 20, .top = 101, .width = 80, .height = 20},
+     .text = "Total Balls",
+     .fontSize = 12.0F,
+     .bold = true,
+     .alignment = kLeading,
+     .colour = kBlack,
+     .locks = {},
+     .tabIndex = 3},
+    {.name = "redText",
+     .place = {.left = 144, .top = 101, .width = 80, .height = 20},
+     .text = "Red Balls",
+     .fontSize = 12.0F,
+     .bold = true,
+     .alignment = kLeading,
+     .colour = kBlack,
+     .locks = {},
+     .tabIndex = 7},
+    {.name = "Label1",
+     .place = {.left = 100, .top = 9, .width = 263, .height = 69},
+     .text = kDisplayName,
+     .fontSize = 48.0F,
+     .bold = true,
+     .alignment = kLeading,
+     .colour = kNavy,
+     .locks = {.left = true, .top = true, .right = false},
+     .tabIndex = 10},
+    {.name = "greenText",
+     .place = {.left = 255, .top = 101, .width = 80, .height = 20},
+     .text = "Green Balls",
+     .fontSize = 12.0F,
+     .bold = true,
+     .alignment = kLeading,
+     .colour = kBlack,
+     .locks = {},
+     .tabIndex = 11},
+    {.name = "addText",
+     .place = {.left = 360, .top = 101, .width = 80, .height = 20},
+     .text = "Balls to Add",
+     .fontSize = 12.0F,
+     .bold = true,
+     .alignment = kLeading,
+     .colour = kBlack,
+     .locks = {},
+     .tabIndex = 13},
+    {.name = "repeatText",
+     .place = {.left = 468, .top = 101, .width = 80, .height = 20},
+     .text = "# Repetitions",
+     .fontSize = 12.0F,
+     .bold = true,
+     .alignment = kLeading,
+     .colour = kBlack,
+     .locks = {},
+     .tabIndex = 15},
+    {.name = "Label3",
+     .place = {.left = 104, .top = 127, .width = 39, .height = 20},
+     .text = "=",
+     .fontSize = 12.0F,
+     .bold = true,
+     .alignment = kCentred,
+     .colour = kBlack,
+     .locks = {.left = true, .top = true, .right = false},
+     .tabIndex = 19},
+    {.name = "Label4",
+     .place = {.left = 225, .top = 127, .width = 28, .height = 20},
+     .text = "+",
+     .fontSize = 12.0F,
+     .bold = true,
+     .alignment = kCentred,
+     .colour = kBlack,
+     .locks = {.left = true, .top = true, .right = false},
+     .tabIndex = 20},
+    {.name = "Label2",
+     .place = {.left = 347, .top = 36, .width = 147, .height = 15},
+     .text = nullptr,
+     .fontSize = 11.0F,
+     .bold = false,
+     .alignment = kCentred,
+     .colour = kCreditColour,
+     .locks = {.left = false, .top = true, .right = true},
+     .tabIndex = 27},
 }};
 
 fw::PropertyTable LabelTable(const LabelRow& row) {
-    fw::PropertyTable table{{"InitialParent", ""},
-                            {"DataField", ""},
-                            {"DataSource", ""},
-                            {"Underline", false},
-                            {"Italic", false},
-                            {"Bold", row.bold},
-                            {"Visible", true},
-                            {"Transparent", false},
-                            {"TextColor", row.colour},
-                            {"Selectable", false},
-                            {"Multiline", false}};
+    fw::PropertyTable table{{"InitialParent", ""}, {"DataField", ""},      {"DataSource", ""},
+                            {"Underline", false},  {"Italic", false},      {"Bold", row.bold},
+                            {"Visible", true},     {"Transparent", false}, {"TextColor", row.colour},
+                            {"Selectable", false}, {"Multiline", false}};
     AppendPlacement(table, row.name, false, row.tabIndex, row.place, row.locks);
     table.insert(table.end(), {{"TextAlignment", row.alignment},
                                {"Value", row.text != nullptr ? std::string(row.text) : CreditLine()},
@@ -143,6 +207,7 @@ fw::PropertyTable LabelTable(const LabelRow& row) {
     return table;
 }
 
+// The three buttons share their top, size and face; each has its own place, caption and size.
 struct ButtonRow {
     const char* name;
     int left;
@@ -152,27 +217,20 @@ struct ButtonRow {
     int tabIndex;
 };
 
-constexpr std::array<ButtonRow, 3> Buttons{{
-    {"clearBtn", 265, "Clear", 12.0F, false, 4},
-    {"helpBtn", 468, "?", 16.0F, true, 5},
-    {"calcBtn", 20, "Calculate", 12.0F, false, 6},
+constexpr std::array<ButtonRow, 3> kButtons{{
+    {.name = "clearBtn", .left = 265, .caption = "Clear", .fontSize = 12.0F, .bold = false, .tabIndex = 4},
+    {.name = "helpBtn", .left = 468, .caption = "?", .fontSize = 16.0F, .bold = true, .tabIndex = 5},
+    {.name = "calcBtn", .left = 20, .caption = "Calculate", .fontSize = 12.0F, .bold = false, .tabIndex = 6},
 }};
 
 fw::PropertyTable ButtonTable(const ButtonRow& row) {
-    fw::PropertyTable table{{"InitialParent", ""},
-                            {"Underline", false},
-                            {"Italic", false},
-                            {"Bold", row.bold},
-                            {"Visible", true},
-                            {"Transparent", true},
-                            {"Default", true},
-                            {"Cancel", false},
-                            {"MacButtonStyle", 0}};
-    AppendPlacement(table, row.name, false, row.tabIndex, {row.left, 652, 80, 40}, {});
-    table.insert(table.end(), {{"Caption", row.caption},
-                               {"FontName", "System"},
-                               {"FontSize", row.fontSize},
-                               {"FontUnit", 0}});
+    fw::PropertyTable table{{"InitialParent", ""}, {"Underline", false}, {"Italic", false},
+                            {"Bold", row.bold},    {"Visible", true},    {"Transparent", true},
+                            {"Default", true},     {"Cancel", false},    {"MacButtonStyle", 0}};
+    AppendPlacement(table, row.name, false, row.tabIndex, {.left = row.left, .top = 652, .width = 80, .height = 40},
+                    {});
+    table.insert(table.end(),
+                 {{"Caption", row.caption}, {"FontName", "System"}, {"FontSize", row.fontSize}, {"FontUnit", 0}});
     return table;
 }
 
@@ -186,8 +244,8 @@ fw::PropertyTable OutFldTable() {
                             {"Bold", false},
                             {"Visible", true},
                             {"Transparent", true},
-                            {"TextColor", Black},
-                            {"BackgroundColor", White},
+                            {"TextColor", kBlack},
+                            {"BackgroundColor", kWhite},
                             {"HasBorder", true},
                             {"Multiline", true},
                             {"ReadOnly", false},
@@ -200,8 +258,9 @@ fw::PropertyTable OutFldTable() {
                             {"AllowTabs", false},
                             {"AllowSpellChecking", false},
                             {"AllowFocusRing", true}};
-    AppendPlacement(table, "outFld", false, 26, {100, 165, 375, 475}, {true, true, false});
-    table.insert(table.end(), {{"TextAlignment", Centred},
+    AppendPlacement(table, "outFld", false, 26, {.left = 100, .top = 165, .width = 375, .height = 475},
+                    {.left = true, .top = true, .right = false});
+    table.insert(table.end(), {{"TextAlignment", kCentred},
                                {"MaximumCharactersAllowed", 0},
                                {"ValidationMask", ""},
                                {"Value", ""},
@@ -213,25 +272,35 @@ fw::PropertyTable OutFldTable() {
 
 fw::PropertyTable CanvasTable() {
     fw::PropertyTable table{{"InitialParent", ""}, {"Transparent", true}, {"Visible", true}};
-    AppendPlacement(table, "Canvas1", true, 28, {20, 4, 65, 65}, {true, true, false});
+    AppendPlacement(table, "Canvas1", true, 28, {.left = 20, .top = 4, .width = 65, .height = 65},
+                    {.left = true, .top = true, .right = false});
     table.insert(table.end(), {{"AllowFocusRing", true}, {"AllowFocus", false}, {"AllowTabs", false}});
     return table;
 }
 
-}  // namespace
+} // namespace
 
 fw::PropertyTable ControlWndTable() {
-    return WindowTable({575, 700, 0, "Kestrow", false, false, false, 0, true, true});
+    return WindowTable({.width = 575,
+                        .height = 700,
+                        .type = 0,
+                        .title = kDisplayName,
+                        .hasMaximizeButton = false,
+                        .hasMinimizeButton = false,
+                        .resizeable = false,
+                        .defaultLocation = 0,
+                        .hasBackgroundColor = true,
+                        .liveResize = true});
 }
 
 fw::PropertyTable ControlWndControlTable(const std::string& name) {
-    for (const FieldRow& row : Fields) {
+    for (const FieldRow& row : kFields) {
         if (name == row.name) return FieldTable(row);
     }
-    for (const LabelRow& row : Labels) {
+    for (const LabelRow& row : kLabels) {
         if (name == row.name) return LabelTable(row);
     }
-    for (const ButtonRow& row : Buttons) {
+    for (const ButtonRow& row : kButtons) {
         if (name == row.name) return ButtonTable(row);
     }
     if (name == "outFld") return OutFldTable();
@@ -239,4 +308,4 @@ fw::PropertyTable ControlWndControlTable(const std::string& name) {
     throw fw::InvalidArgumentException("The experiment window has no control '" + name + "'.");
 }
 
-}  // namespace kestrow
+} // namespace kestrow

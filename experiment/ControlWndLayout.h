@@ -15,4 +15,4 @@ fw::PropertyTable ControlWndTable();
 // another name.
 fw::PropertyTable ControlWndControlTable(const std::string& name);
 
-}  // namespace kestrow
+} // namespace kestrow

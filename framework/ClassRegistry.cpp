@@ -13,6 +13,7 @@ namespace {
 struct ClassInfo {
     std::string base;
     std::vector<std::string> events;
+    WindowFactory factory = nullptr;
     bool operator==(const ClassInfo&) const = default;
 };
 
@@ -23,14 +24,15 @@ std::map<std::string, ClassInfo>& Classes() {
 
 } // namespace
 
-void RegisterClass(const std::string& className, const std::string& baseName, std::vector<std::string> handledEvents) {
+void RegisterClass(const std::string& className, const std::string& baseName, std::vector<std::string> handledEvents,
+                   WindowFactory factory) {
     RequireUiThread();
     if (className.empty()) throw InvalidArgumentException("A class needs a name.");
     if (!baseName.empty() && !IsClassRegistered(baseName)) {
         throw InvalidArgumentException("Class '" + className + "' names the unknown base '" + baseName + "'.");
     }
     std::sort(handledEvents.begin(), handledEvents.end());
-    ClassInfo info{baseName, std::move(handledEvents)};
+    ClassInfo info{baseName, std::move(handledEvents), factory};
     auto [it, inserted] = Classes().try_emplace(className, info);
     if (!inserted && !(it->second == info)) {
         throw InvalidArgumentException("Class '" + className + "' is already registered differently.");
@@ -38,6 +40,11 @@ void RegisterClass(const std::string& className, const std::string& baseName, st
 }
 
 bool IsClassRegistered(const std::string& className) { return Classes().count(className) != 0; }
+
+WindowFactory WindowFactoryOf(const std::string& className) {
+    const auto it = Classes().find(className);
+    return it != Classes().end() ? it->second.factory : nullptr;
+}
 
 bool ClassHandlesEvent(const std::string& className, const std::string& eventName) {
     const auto& classes = Classes();

@@ -22,7 +22,7 @@ public:
         handler_ = std::move(handler);
     }
 
-    // Binds a member function of `target`, e.g. Bind(*this, &ControlWnd::totalFld_KeyDown).
+    // Binds a member function of `target`, e.g. Bind(*this, &MainWnd::nameFld_KeyDown).
     template <class Target, class Base>
     void Bind(Target& target, R (Base::*method)(Args...)) {
         RequireUiThread();

@@ -25,3 +25,4 @@
 #include "framework/Timer.h"
 #include "framework/UiThread.h"
 #include "framework/Window.h"
+#include "framework/WindowClass.h"

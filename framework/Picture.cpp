@@ -1,5 +1,5 @@
-// Pictures by name from the resource folders. QImage (not QPixmap) so that a picture a program
-// keeps for its whole life may outlive the Qt application.
+// Pictures by name from the resource folders the program names. QImage (not QPixmap) so that a
+// picture a program keeps for its whole life may outlive the Qt application.
 #include "framework/Picture.h"
 
 #include "framework/UiThread.h"
@@ -19,10 +19,17 @@ std::string& FolderOverride() {
     return folder;
 }
 
+std::vector<std::string>& ProgramFolders() {
+    static std::vector<std::string> folders;
+    return folders;
+}
+
 QStringList Folders() {
     if (!FolderOverride().empty()) return {detail::ToQt(FolderOverride())};
-    const QString programFolder = QCoreApplication::applicationDirPath();
-    return {programFolder + QStringLiteral("/resources"), programFolder + QStringLiteral("/../share/kestrow")};
+    const QDir programFolder(QCoreApplication::applicationDirPath());
+    QStringList folders;
+    for (const std::string& folder : ProgramFolders()) folders.append(programFolder.filePath(detail::ToQt(folder)));
+    return folders;
 }
 
 bool IsPlainName(const QString& name) {
@@ -47,6 +54,11 @@ std::shared_ptr<Picture> Picture::OpenFromApp(const std::string& name) {
         }
     }
     return nullptr;
+}
+
+void Picture::SetProgramFolders(std::vector<std::string> folders) {
+    RequireUiThread();
+    ProgramFolders() = std::move(folders);
 }
 
 void Picture::SetResourceFolder(const std::string& folder) {

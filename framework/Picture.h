@@ -1,10 +1,11 @@
-// A picture loaded from the program's resource folder.
+// A picture loaded from the program's resource folders, which the program names at start-up.
 #pragma once
 
 #include <QImage>
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace fw {
 
@@ -12,13 +13,16 @@ class Picture {
 public:
     explicit Picture(QImage image);
 
-    // The picture of that name from the resource folder — the name as given, else with ".png" —
+    // The picture of that name from the resource folders — the name as given, else with ".png" —
     // or null when it cannot be loaded. The folders searched, in order: the one set by
-    // SetResourceFolder, else <program folder>/resources and <program folder>/../share/kestrow
-    // (where the installed program keeps its data). A name that is empty, absolute or climbs out
-    // of the folder ("..") loads nothing.
+    // SetResourceFolder, else those set by SetProgramFolders (none until the program sets them).
+    // A name that is empty, absolute or climbs out of the folder ("..") loads nothing.
     static std::shared_ptr<Picture> OpenFromApp(const std::string& name);
-    // Looks in this folder only; "" restores the default folders.
+    // The program's own folders, searched in order; a relative folder is taken from the folder of
+    // the program's executable. The program sets them at start-up.
+    static void SetProgramFolders(std::vector<std::string> folders);
+    // Looks in this folder only (tests point it at a folder of their own); "" goes back to the
+    // program's folders.
     static void SetResourceFolder(const std::string& folder);
 
     std::int64_t Width() const noexcept { return image_.width(); }

@@ -28,7 +28,7 @@ public:
     bool HasProperty(const std::string& name) const;
     std::vector<std::string> PropertyNames() const;
 
-    // How messages name this object, e.g. "TextField 'totalFld'".
+    // How messages name this object, e.g. "TextField 'nameFld'".
     virtual std::string Describe() const = 0;
 
 protected:

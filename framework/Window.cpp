@@ -427,6 +427,18 @@ Window* GetImplicitWindow(const std::string& className) {
     return detail::FindOpenWindow(className);
 }
 
+Window& ImplicitWindow(const std::string& className) {
+    if (Window* open = GetImplicitWindow(className)) return *open;
+    const WindowFactory factory = WindowFactoryOf(className);
+    if (factory == nullptr) throw InvalidArgumentException("Class '" + className + "' has no window factory.");
+    std::unique_ptr<Window> window = factory();
+    // Another class would never be found again, and every call would build one more window.
+    if (window->ClassName() != className) {
+        throw InvalidArgumentException("The factory of class '" + className + "' builds " + window->Describe() + ".");
+    }
+    return detail::ConstructAdopted(std::move(window));
+}
+
 namespace detail {
 Window& ConstructAdopted(std::unique_ptr<Window> window) {
     RequireUiThread();

@@ -1,6 +1,6 @@
 // A top-level window of the program. A program window derives from Window, is constructed with its
 // registered run-time class name, and overrides the handlers of the events its class handles
-// (RegisterClass). The framework owns open windows: create them with NewWindow or ImplicitWindow
+// (RegisterWindowClass). The framework owns open windows: create them with NewWindow or ImplicitWindow
 // and find them again with GetImplicitWindow. A window the user closes is gone with its controls.
 //
 // Window properties (PropertyHolder / SetProperties), name: type = default:
@@ -151,11 +151,15 @@ W& NewWindow() {
     return created;
 }
 
-// The single-instance accessor: the open window of the class, else a new one (NewWindow).
+// The single-instance accessor: the open window of the class, else a new one built by the factory
+// registered with the class (RegisterWindowClass) and constructed as NewWindow does. Throws
+// InvalidArgumentException for a class without a factory, or whose factory builds a window of
+// another class. Windows ask for one another by class name this way, without each other's types.
+Window& ImplicitWindow(const std::string& className);
+// The same, checked to be a W (IllegalCastException otherwise).
 template <class W>
 W& ImplicitWindow(const std::string& className) {
-    if (Window* open = GetImplicitWindow(className)) return CheckedCast<W>(open);
-    return NewWindow<W>();
+    return CheckedCast<W>(&ImplicitWindow(className));
 }
 
 } // namespace fw

@@ -1,4 +1,4 @@
-// The help text and the credit line. The paragraphs are kept one per entry so
+// The help text. The paragraphs are kept one per entry so
 // each reads as written; they are joined with carriage returns on first use.
 #include "help/HelpText.h"
 
@@ -66,28 +66,23 @@ constexpr std::array<std::string_view, 24> kParagraphs = {
 };
 
 std::string BuildHelpText() {
-  std::string text;
-  for (std::size_t i = 0; i < kParagraphs.size(); ++i) {
-    if (i > 0) text += '\r';
-    if (kParagraphs[i] == kSeparator) {
-      for (int b = 0; b < kBulletCount; ++b) text += kBullet;
-    } else {
-      text += kParagraphs[i];
+    std::string text;
+    for (std::size_t i = 0; i < kParagraphs.size(); ++i) {
+        if (i > 0) text += '\r';
+        if (kParagraphs[i] == kSeparator) {
+            for (int b = 0; b < kBulletCount; ++b) text += kBullet;
+        } else {
+            text += kParagraphs[i];
+        }
     }
-  }
-  return text;
+    return text;
 }
 
-}  // namespace
+} // namespace
 
 const std::string& HelpText() {
-  static const std::string text = BuildHelpText();
-  return text;
+    static const std::string text = BuildHelpText();
+    return text;
 }
 
-const std::string& CreditLine() {
-  static const std::string line = "© the Kestrow authors";
-  return line;
-}
-
-}  // namespace kestrow
+} // namespace kestrow

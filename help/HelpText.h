@@ -1,5 +1,4 @@
-// Fixed texts of the program: the help window's text and the one-line credit.
-// Both are UTF-8 constants built once on first use; callers only read them.
+// The help window's text: a UTF-8 constant built once on first use; callers only read it.
 #pragma once
 
 #include <string>
@@ -11,9 +10,4 @@ namespace kestrow {
 // empty paragraph, which the help window sets in bold (its first 9 characters).
 const std::string& HelpText();
 
-// The one-line credit shown under the About window's picture, beside the
-// experiment window's title and handed over as the application's long version.
-// Kept short enough for one line of 11-point text in 147 pixels.
-const std::string& CreditLine();
-
-}  // namespace kestrow
+} // namespace kestrow

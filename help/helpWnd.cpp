@@ -2,15 +2,15 @@
 // the area opens, and Window › Control.
 #include "help/helpWnd.h"
 
-#include "experiment/ControlWnd.h"
-#include "framework/ClassRegistry.h"
+#include "framework/Cast.h"
 #include "framework/PropertyHolder.h"
+#include "framework/WindowClass.h"
 #include "help/HelpText.h"
-#include "shell/MenuBar1.h"
-#include "shell/WindowTable.h"
+#include "windows/MenuBar1.h"
+#include "windows/WindowClasses.h"
+#include "windows/WindowTable.h"
 
 #include <cstdint>
-#include <limits>
 
 namespace kestrow {
 namespace {
@@ -49,7 +49,7 @@ const fw::PropertyTable& TextAreaTable() {
         {"Width", 551},
         {"Top", -1},
         {"Left", -1},
-        {"Index", std::numeric_limits<std::int32_t>::min()},
+        {"Index", kNoIndex},
         {"Name", "EditField1"},
         {"AllowAutoDeactivate", true},
         {"BackgroundColor", fw::Color{0xFFFFFF}},
@@ -72,15 +72,24 @@ const fw::PropertyTable& TextAreaTable() {
     return table;
 }
 
-}  // namespace
+} // namespace
 
-helpWnd::helpWnd() : MenuBarWindow(kClassName) {}
+helpWnd::helpWnd() : MenuBarWindow(kHelpWindowClass) {}
 
-void helpWnd::Register() { fw::RegisterClass(kClassName, "Window", {"AddMenuHandlers", "CreateControls", "Layout"}); }
+void helpWnd::Register() { fw::RegisterWindowClass<helpWnd>(kHelpWindowClass); }
 
 void helpWnd::Layout() {
     SetMenuBar(MenuBar1());
-    fw::SetProperties(*this, WindowTable({550, 500, 0, "Info", false, true, true, 3, false, false}));
+    fw::SetProperties(*this, WindowTable({.width = 550,
+                                          .height = 500,
+                                          .type = 0,
+                                          .title = "Info",
+                                          .hasMaximizeButton = false,
+                                          .hasMinimizeButton = true,
+                                          .resizeable = true,
+                                          .defaultLocation = 3,
+                                          .hasBackgroundColor = false,
+                                          .liveResize = false}));
 }
 
 void helpWnd::CreateControls() { CreateControls0(); }
@@ -104,10 +113,12 @@ void helpWnd::AddMenuHandlers(fw::Window& window) {
 }
 
 bool helpWnd::ControlItem_Action() {
-    kestrow::ControlWnd().Show();
+    fw::ImplicitWindow(kExperimentWindowClass).Show();
     return true;
 }
 
-class helpWnd& helpWnd() { return fw::ImplicitWindow<class helpWnd>(helpWnd::kClassName); }
+class helpWnd& helpWnd() {
+    return fw::ImplicitWindow<class helpWnd>(kHelpWindowClass);
+}
 
-}  // namespace kestrow
+} // namespace kestrow

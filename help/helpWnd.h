@@ -4,18 +4,15 @@
 #pragma once
 
 #include "framework/TextArea.h"
-#include "shell/MenuBarWindow.h"
-
+#include "windows/MenuBarWindow.h"
 
 namespace kestrow {
 
 class helpWnd : public MenuBarWindow {
 public:
-    static constexpr const char* kClassName = "helpWnd.helpWnd";
-
     helpWnd();
 
-    // Window events.
+    // Window events; the class handles exactly those overridden here (fw::RegisterWindowClass).
     void Layout() override;
     void CreateControls() override;
     void AddMenuHandlers(fw::Window& window) override;
@@ -29,15 +26,15 @@ public:
     // Window › Control: the experiment window to the front; the help window stays open behind it.
     bool ControlItem_Action();
 
-    // Registers the run-time class with the events it handles.
+    // Registers the run-time class (kHelpWindowClass) with the events it handles and its factory.
     static void Register();
 };
 
 // The open help window (hidden or not), else a new one, which is visible when this returns.
 // Callers that want it in front call Show.
 #pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wshadow"  // the accessor hides the class's name on purpose
+#pragma GCC diagnostic ignored "-Wshadow" // the accessor hides the class's name on purpose
 class helpWnd& helpWnd();
 #pragma GCC diagnostic pop
 
-}  // namespace kestrow
+} // namespace kestrow

@@ -1,9 +1,9 @@
 // The experiment window as it stands after the hand-over: size, look, icon, captions, tab order.
 #include "ExperimentTest.h"
 
-#include "help/HelpText.h"
-#include "shell/MenuBar1.h"
-#include "shell/Pictures.h"
+#include "windows/MenuBar1.h"
+#include "windows/Pictures.h"
+#include "windows/Version.h"
 
 #include <QApplication>
 #include <QFontMetrics>

@@ -4,7 +4,7 @@
 
 #include "help/HelpText.h"
 #include "help/helpWnd.h"
-#include "shell/MenuBar1.h"
+#include "windows/MenuBar1.h"
 
 #include <QAction>
 #include <QPlainTextEdit>

@@ -3,7 +3,7 @@
 #include "framework/Alerts.h"
 #include "framework/Picture.h"
 #include "framework/RectControl.h"
-#include "shell/Startup.h"
+#include "app/Startup.h"
 
 #include <QPointer>
 

@@ -2,9 +2,9 @@
 // program's classes and runs the early start-up once (application object, menu bar). Each test
 // then opens its own first window.
 #include "../QuietOffscreen.h"
+#include "app/Startup.h"
 #include "framework/Picture.h"
 #include "framework/Runtime.h"
-#include "shell/Startup.h"
 
 #include <gtest/gtest.h>
 

@@ -2,13 +2,13 @@
 // ends. argv[1] names the road; its steps run from a timer on the event loop, each once its
 // condition holds, through real Qt events. The process ends as the program does (exit status from
 // the runtime).
+#include "app/Startup.h"
 #include "experiment/ControlWnd.h"
 #include "framework/Alerts.h"
 #include "framework/Application.h"
 #include "framework/Picture.h"
 #include "framework/Runtime.h"
 #include "framework/detail/WindowRegistry.h"
-#include "shell/Startup.h"
 
 #include <QAction>
 #include <QTimer>

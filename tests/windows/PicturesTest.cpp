@@ -3,9 +3,9 @@
 // canvas empty; once it can be loaded it is kept, and read no more.
 #include "AppTest.h"
 
+#include "about/AboutWnd.h"
 #include "framework/Picture.h"
-#include "shell/AboutWnd.h"
-#include "shell/Pictures.h"
+#include "windows/Pictures.h"
 
 #include <QFile>
 #include <QTemporaryDir>

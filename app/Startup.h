@@ -1,7 +1,8 @@
 // The program's way from its entry to the event loop and out: main runs the runtime's start,
 // the class registrations (ProgramInitializers) and Main; Main installs the exception helper,
-// makes the application object with its version data and menu bar, lets the framework call
-// LateStartup back (which opens the About window) and runs the event loop until Quit.
+// tells the framework where the pictures are, makes the application object with its version data
+// and menu bar, lets the framework call LateStartup back (which opens the About window) and runs
+// the event loop until Quit.
 #pragma once
 
 #include <functional>
@@ -23,4 +24,4 @@ void LateStartup();
 // Opens the first window, the About window.
 void MakeDefaultView();
 
-}  // namespace kestrow
+} // namespace kestrow

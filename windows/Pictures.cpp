@@ -1,5 +1,5 @@
 // Picture accessors: load on demand, keep the first successful load for the life of the process.
-#include "shell/Pictures.h"
+#include "windows/Pictures.h"
 
 namespace kestrow {
 namespace {
@@ -9,7 +9,7 @@ std::shared_ptr<fw::Picture> Cached(std::shared_ptr<fw::Picture>& pic, const cha
     return pic;
 }
 
-}  // namespace
+} // namespace
 
 std::shared_ptr<fw::Picture> urn200() {
     static std::shared_ptr<fw::Picture> pic;
@@ -21,4 +21,4 @@ std::shared_ptr<fw::Picture> icon_64() {
     return Cached(pic, "icon_64");
 }
 
-}  // namespace kestrow
+} // namespace kestrow

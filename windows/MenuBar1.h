@@ -10,13 +10,15 @@ namespace kestrow {
 
 class MenuBar1 : public fw::MenuBar {
 public:
+    static constexpr const char* kClassName = "MenuBar1";
+
     // Builds the three menus, in display order.
     MenuBar1();
-    std::string ClassName() const override { return "MenuBar1"; }
+    std::string ClassName() const override { return kClassName; }
 
-    void Untitled0();  // File
-    void Untitled1();  // Edit
-    void Untitled2();  // Window
+    void Untitled0(); // File
+    void Untitled1(); // Edit
+    void Untitled2(); // Window
 
     static void Register();
 };
@@ -24,8 +26,8 @@ public:
 // The single instance, built on the first call; a failed build leaves none, so the next call
 // starts afresh.
 #pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wshadow"  // named after its class on purpose
+#pragma GCC diagnostic ignored "-Wshadow" // named after its class on purpose
 std::shared_ptr<class MenuBar1> MenuBar1();
 #pragma GCC diagnostic pop
 
-}  // namespace kestrow
+} // namespace kestrow

@@ -1,4 +1,5 @@
-#include "shell/WindowTable.h"
+// The window table: the shared entries with the values of one window's look, in applying order.
+#include "windows/WindowTable.h"
 
 namespace kestrow {
 
@@ -27,4 +28,4 @@ fw::PropertyTable WindowTable(const WindowLook& look) {
             {"LiveResize", look.liveResize}};
 }
 
-}  // namespace kestrow
+} // namespace kestrow

@@ -1,6 +1,6 @@
 // Each menu is appended to the bar before its items, and each item is complete before the next is
 // made, so a failure part-way leaves nothing half-built in a visible menu.
-#include "shell/MenuBar1.h"
+#include "windows/MenuBar1.h"
 
 #include "framework/ClassRegistry.h"
 #include "framework/PrefsMenuItem.h"
@@ -17,7 +17,7 @@ std::shared_ptr<class MenuBar1> instance;
 struct ItemSpec {
     const char* name;
     const char* caption;
-    const char* shortcut;  // null for a separator, which keeps the shortcut it was made with
+    const char* shortcut; // null for a separator, which keeps the shortcut it was made with
 };
 
 template <class Item = fw::MenuItem>
@@ -35,7 +35,7 @@ void AddItem(fw::MenuBar& bar, const char* menuName, std::shared_ptr<fw::MenuIte
     bar.ChildAs(menuName)->AddMenu(std::move(item));
 }
 
-}  // namespace
+} // namespace
 
 MenuBar1::MenuBar1() {
     Untitled0();
@@ -51,11 +51,11 @@ void MenuBar1::Untitled0() {
 
 void MenuBar1::Untitled1() {
     AddMenu(MakeItem({"EditMenu", "&Edit", ""}));
-    for (const ItemSpec& spec : {ItemSpec{"EditUndo", "&Undo", "Cmd+Z"}, ItemSpec{"UntitledMenu1", "-", nullptr},
-                                 ItemSpec{"EditCut", "Cu&t", "Cmd+X"}, ItemSpec{"EditCopy", "&Copy", "Cmd+C"},
-                                 ItemSpec{"EditPaste", "&Paste", "Cmd+V"}, ItemSpec{"EditClear", "&Delete", ""},
-                                 ItemSpec{"UntitledMenu0", "-", nullptr},
-                                 ItemSpec{"EditSelectAll", "Select &All", "Cmd+A"}}) {
+    for (const ItemSpec& spec :
+         {ItemSpec{"EditUndo", "&Undo", "Cmd+Z"}, ItemSpec{"UntitledMenu1", "-", nullptr},
+          ItemSpec{"EditCut", "Cu&t", "Cmd+X"}, ItemSpec{"EditCopy", "&Copy", "Cmd+C"},
+          ItemSpec{"EditPaste", "&Paste", "Cmd+V"}, ItemSpec{"EditClear", "&Delete", ""},
+          ItemSpec{"UntitledMenu0", "-", nullptr}, ItemSpec{"EditSelectAll", "Select &All", "Cmd+A"}}) {
         AddItem(*this, "EditMenu", MakeItem(spec));
     }
 }
@@ -66,11 +66,11 @@ void MenuBar1::Untitled2() {
     AddItem(*this, "InfoMenu", MakeItem({"InfoItem", "Info", ""}));
 }
 
-void MenuBar1::Register() { fw::RegisterClass("MenuBar1", "MenuBar", {}); }
+void MenuBar1::Register() { fw::RegisterClass(kClassName, "MenuBar", {}); }
 
 std::shared_ptr<class MenuBar1> MenuBar1() {
     if (!instance) instance = std::make_shared<class MenuBar1>();
     return instance;
 }
 
-}  // namespace kestrow
+} // namespace kestrow

@@ -1,4 +1,5 @@
-#include "shell/MenuBarWindow.h"
+// The menu accessors: each looks its item up by name below the window's menu bar on every call.
+#include "windows/MenuBarWindow.h"
 
 namespace kestrow {
 
@@ -18,4 +19,4 @@ std::shared_ptr<fw::MenuItem> MenuBarWindow::FileMenu() const { return Item("Fil
 std::shared_ptr<fw::PrefsMenuItem> MenuBarWindow::AboutItem() const { return Item<fw::PrefsMenuItem>("AboutItem"); }
 std::shared_ptr<fw::QuitMenuItem> MenuBarWindow::FileQuit() const { return Item<fw::QuitMenuItem>("FileQuit"); }
 
-}  // namespace kestrow
+} // namespace kestrow

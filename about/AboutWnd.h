@@ -16,11 +16,9 @@ namespace kestrow {
 
 class AboutWnd : public fw::Window {
 public:
-    static constexpr const char* kClassName = "AboutWnd.AboutWnd";
-
     AboutWnd();
 
-    // Window events.
+    // Window events; the class handles exactly those overridden here (fw::RegisterWindowClass).
     void Layout() override;
     void CreateControls() override;
     bool Event_MouseDown(std::int64_t x, std::int64_t y) override;
@@ -36,7 +34,7 @@ public:
 
     void Timer1_Action(fw::Timer& timer);
 
-    // Registers the run-time class with the events it handles.
+    // Registers the run-time class (kAboutWindowClass) with the events it handles and its factory.
     static void Register();
 
 private:
@@ -46,8 +44,8 @@ private:
 // The open About window (hidden or not), else a new one, which is visible when this returns.
 // Inside a class, call it qualified (kestrow::AboutWnd()): the bare name is the class there.
 #pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wshadow"  // the accessor hides the class's name on purpose
+#pragma GCC diagnostic ignored "-Wshadow" // the accessor hides the class's name on purpose
 class AboutWnd& AboutWnd();
 #pragma GCC diagnostic pop
 
-}  // namespace kestrow
+} // namespace kestrow

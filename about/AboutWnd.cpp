@@ -1,21 +1,17 @@
 // The About window: its layout tables, its four controls and the hand-over that its timer, a mouse
 // press and a key press share.
-#include "shell/AboutWnd.h"
+#include "about/AboutWnd.h"
 
-#include "experiment/ControlWnd.h"
-#include "framework/ClassRegistry.h"
 #include "framework/PropertyHolder.h"
-#include "help/HelpText.h"
-#include "shell/Pictures.h"
-#include "shell/WindowTable.h"
-
-#include <cstdint>
-#include <limits>
+#include "framework/WindowClass.h"
+#include "windows/Pictures.h"
+#include "windows/Version.h"
+#include "windows/WindowClasses.h"
+#include "windows/WindowTable.h"
 
 namespace kestrow {
 namespace {
 
-constexpr int kNoIndex = std::numeric_limits<std::int32_t>::min();
 constexpr fw::Color kNavy{0x000080};
 
 struct LabelSpec {
@@ -101,24 +97,47 @@ const fw::PropertyTable& CanvasTable() {
     return table;
 }
 
-}  // namespace
+} // namespace
 
-AboutWnd::AboutWnd() : fw::Window(kClassName) {}
+AboutWnd::AboutWnd() : fw::Window(kAboutWindowClass) {}
 
-void AboutWnd::Register() {
-    fw::RegisterClass(kClassName, "Window", {"CreateControls", "KeyDown", "Layout", "MouseDown"});
+void AboutWnd::Register() { fw::RegisterWindowClass<AboutWnd>(kAboutWindowClass); }
+
+void AboutWnd::Layout() {
+    fw::SetProperties(*this, WindowTable({.width = 500,
+                                          .height = 300,
+                                          .type = 2,
+                                          .title = "",
+                                          .hasMaximizeButton = true,
+                                          .hasMinimizeButton = true,
+                                          .resizeable = true,
+                                          .defaultLocation = 0,
+                                          .hasBackgroundColor = true,
+                                          .liveResize = false}));
 }
-
-void AboutWnd::Layout() { fw::SetProperties(*this, WindowTable({500, 300, 2, "", true, true, true, 0, true, false})); }
 
 void AboutWnd::CreateControls() { CreateControls0(); }
 
 void AboutWnd::CreateControls0() {
     NewControl<fw::Label>("StaticText1");
-    fw::SetProperties(StaticText1(), LabelTable({"StaticText1", "Kestrow", true, 2, 52, 486, 13, 32.0F}));
+    fw::SetProperties(StaticText1(), LabelTable({.name = "StaticText1",
+                                                 .value = kDisplayName,
+                                                 .bold = true,
+                                                 .tabIndex = 2,
+                                                 .height = 52,
+                                                 .width = 486,
+                                                 .top = 13,
+                                                 .fontSize = 32.0F}));
 
     NewControl<fw::Label>("StaticText2");
-    fw::SetProperties(StaticText2(), LabelTable({"StaticText2", CreditLine(), false, 3, 15, 500, 272, 9.0F}));
+    fw::SetProperties(StaticText2(), LabelTable({.name = "StaticText2",
+                                                 .value = CreditLine(),
+                                                 .bold = false,
+                                                 .tabIndex = 3,
+                                                 .height = 15,
+                                                 .width = 500,
+                                                 .top = 272,
+                                                 .fontSize = 9.0F}));
 
     NewControl<fw::Timer>("Timer1");
     fw::SetProperties(Timer1(), TimerTable());
@@ -156,9 +175,11 @@ bool AboutWnd::Event_KeyDown(const std::string& key) {
 // keeps running in the hidden window and hands over once more when it fires.
 void AboutWnd::HandOver() {
     Hide();
-    kestrow::ControlWnd().Show();
+    fw::ImplicitWindow(kExperimentWindowClass).Show();
 }
 
-class AboutWnd& AboutWnd() { return fw::ImplicitWindow<class AboutWnd>(AboutWnd::kClassName); }
+class AboutWnd& AboutWnd() {
+    return fw::ImplicitWindow<class AboutWnd>(kAboutWindowClass);
+}
 
-}  // namespace kestrow
+} // namespace kestrow

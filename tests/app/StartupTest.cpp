@@ -3,11 +3,11 @@
 // the roads by which the program ends and their exit status.
 #include "AppTest.h"
 
+#include "about/AboutWnd.h"
 #include "framework/Application.h"
 #include "framework/Runtime.h"
-#include "help/HelpText.h"
-#include "shell/AboutWnd.h"
-#include "shell/MenuBar1.h"
+#include "windows/MenuBar1.h"
+#include "windows/Version.h"
 
 #include <QProcess>
 

@@ -16,6 +16,7 @@ class MenuBarWindow : public fw::Window {
 public:
     using fw::Window::Window;
 
+    // Every menu and item has its accessor, whether or not the program calls it: kept on purpose.
     std::shared_ptr<fw::MenuItem> InfoMenu() const;
     std::shared_ptr<fw::MenuItem> InfoItem() const;
     std::shared_ptr<fw::MenuItem> ControlItem() const;
@@ -40,4 +41,4 @@ private:
     }
 };
 
-}  // namespace kestrow
+} // namespace kestrow

@@ -1,18 +1,18 @@
 // The application class: registration and version data.
-#include "shell/Kestrow.h"
+#include "app/Kestrow.h"
 
 #include "framework/ClassRegistry.h"
-#include "help/HelpText.h"
+#include "windows/Version.h"
 
 namespace kestrow {
 
-Kestrow::Kestrow() : fw::Application("Kestrow") {}
+Kestrow::Kestrow() : fw::Application(kClassName) {}
 
 void Kestrow::SetVersionData() {
     _x_SetVersionData(kMajorVersion, kMinorVersion, kBugVersion, kNonReleaseVersion, kStageCode, CreditLine(),
-                      kShortVersion, kPackageInfo);
+                      kShortVersion, kDisplayName);
 }
 
-void Kestrow::Register() { fw::RegisterClass("Kestrow", "Application", {}); }
+void Kestrow::Register() { fw::RegisterClass(kClassName, "Application", {}); }
 
-}  // namespace kestrow
+} // namespace kestrow

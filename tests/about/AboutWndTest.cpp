@@ -2,10 +2,10 @@
 // timer, the timer's second hand-over after an early click, and a closed About window asked for again.
 #include "AppTest.h"
 
-#include "help/HelpText.h"
+#include "about/AboutWnd.h"
 #include "help/helpWnd.h"
-#include "shell/AboutWnd.h"
-#include "shell/Pictures.h"
+#include "windows/Pictures.h"
+#include "windows/Version.h"
 
 #include <QFontMetrics>
 #include <QLabel>

@@ -14,4 +14,4 @@ std::shared_ptr<fw::Picture> urn200();
 // "icon_64" (the framework adds ".png"), the experiment window's icon; null while it cannot be loaded.
 std::shared_ptr<fw::Picture> icon_64();
 
-}  // namespace kestrow
+} // namespace kestrow

@@ -1,6 +1,6 @@
 // The menu bar's exact contents, in display order: windows find items by these names, and the
 // captions and shortcuts are what the user reads and types.
-#include "shell/MenuBar1.h"
+#include "windows/MenuBar1.h"
 
 #include <gtest/gtest.h>
 

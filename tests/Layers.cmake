@@ -1,0 +1,28 @@
+# Checks that includes point down the layers only: each folder includes its own headers and those
+# of the folders below it, and no window folder includes another. Run with -DSOURCE_DIR=<root>.
+cmake_minimum_required(VERSION 3.25)
+
+set(allowed_core core)
+set(allowed_framework framework)
+set(allowed_windows windows framework core)
+set(allowed_about about windows framework core)
+set(allowed_experiment experiment windows framework core)
+set(allowed_help help windows framework core)
+set(allowed_app app about experiment help windows framework core)
+
+set(violations "")
+foreach(folder core framework windows about experiment help app)
+  file(GLOB_RECURSE sources RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/${folder}/*.h ${SOURCE_DIR}/${folder}/*.cpp)
+  foreach(source IN LISTS sources)
+    file(STRINGS ${SOURCE_DIR}/${source} includes REGEX "^#include \"[^/\"]+/")
+    foreach(line IN LISTS includes)
+      string(REGEX REPLACE "^#include \"([^/\"]+)/.*" "\\1" included ${line})
+      if(NOT included IN_LIST allowed_${folder})
+        string(APPEND violations "\n  ${source}: ${line}")
+      endif()
+    endforeach()
+  endforeach()
+endforeach()
+if(violations)
+  message(FATAL_ERROR "Includes against the layers:${violations}")
+endif()

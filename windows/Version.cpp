@@ -1,0 +1,11 @@
+// The credit line, made once on first use; callers only read it.
+#include "windows/Version.h"
+
+namespace kestrow {
+
+const std::string& CreditLine() {
+    static const std::string line = "© the Kestrow authors";
+    return line;
+}
+
+} // namespace kestrow
