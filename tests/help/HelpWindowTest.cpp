@@ -56,7 +56,7 @@ TEST_F(HelpWindowTest, WindowControlBringsTheExperimentWindowToTheFront) {
     const fw::Window* experiment = nullptr;
     for (int round = 0; round < 2; ++round) {  // built the first time, the same window the second
         ASSERT_NO_FATAL_FAILURE(ShowActive(help));
-        help.MenuAction("ControlItem")->trigger();
+        MenuCommand(help, QStringLiteral("Window"), QStringLiteral("Control"))->trigger();
         EXPECT_TRUE(WaitActive(kExperiment)) << "round " << round;
         if (round == 0) experiment = OpenWindow(kExperiment);
         EXPECT_EQ(OpenWindow(kExperiment), experiment);

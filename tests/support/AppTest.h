@@ -7,6 +7,7 @@
 #include "framework/Window.h"
 #include "framework/detail/WindowRegistry.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QWidget>
 #include <QtTest/QTest>
@@ -38,13 +39,13 @@ public:
         if (QWidget* widget = WidgetOf(window, controlName)) Press(widget);
     }
     static void Press(QWidget* widget, QPoint at = {});
-    // Gives the control the focus and types the text, one key click per character, or clicks one key.
+    // Gives the control the focus and types the text, one key click per character.
     static void Type(const fw::Window& window, const std::string& controlName, const std::string& text) {
         if (QWidget* widget = Focused(window, controlName)) QTest::keyClicks(widget, QString::fromStdString(text));
     }
-    static void Key(const fw::Window& window, const std::string& controlName, Qt::Key key) {
-        if (QWidget* widget = Focused(window, controlName)) QTest::keyClick(widget, key);
-    }
+    // The command that the window's menu bar shows under those captions ("&File", "About Title"),
+    // or null; what the user picks with the mouse.
+    static QAction* MenuCommand(const fw::Window& window, const QString& menu, const QString& item);
     // The open window of the class, or null; whether it is on screen; how many of the class are open.
     static fw::Window* OpenWindow(const std::string& className) { return fw::detail::FindOpenWindow(className); }
     static bool IsShown(const std::string& className) {
