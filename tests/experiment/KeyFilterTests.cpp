@@ -31,6 +31,7 @@ const KeyCase kKeys[] = {
     {"letter", Qt::Key_A, "a", {}, "1", 1, "1", 1},
     {"keypad_7", Qt::Key_7, "7", Qt::KeypadModifier, "17", 0, "17", 0},
     {"e_acute", Qt::Key_Eacute, "\xC3\xA9", {}, "1", 1, "1", 1},
+    {"dotless_i", Qt::Key_unknown, "\xC4\xB1", {}, "1", 1, "1", 1},  // U+0131: its low byte is "1"
     {"arabic_indic_three", Qt::Key_unknown, "\xD9\xA3", {}, "1", 1, "1", 1},
     {"backspace", Qt::Key_Backspace, "\b", {}, "", 0, "", 0},
     {"delete_at_the_end", Qt::Key_Delete, "\x7F", {}, "1", 0, "1", 0},
