@@ -10,13 +10,6 @@
 
 namespace {
 
-void Pick(const fw::Window& window, const char* menu, const char* item) {
-    QAction* action = AppTest::MenuCommand(window, QString::fromUtf8(menu), QString::fromUtf8(item));
-    ASSERT_NE(action, nullptr);
-    ASSERT_TRUE(action->isEnabled()) << item;
-    action->trigger();
-}
-
 using CommandTest = ExperimentTest;
 
 TEST_F(CommandTest, HelpButtonAndInfoBringUpOneHelpWindow) {

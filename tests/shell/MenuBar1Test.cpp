@@ -36,8 +36,10 @@ TEST_F(MenuBar1Test, ThreeMenusWithTheirItemsInOrder) {
     };
     EXPECT_EQ(Shown(kestrow::ControlWnd()), expected);
     EXPECT_EQ(Shown(kestrow::helpWnd()), expected);
-    EXPECT_EQ(MenuCommand(kestrow::ControlWnd(), "&File", "&Quit")->menuRole(), QAction::QuitRole);
-    EXPECT_EQ(MenuCommand(kestrow::ControlWnd(), "&File", "About Title")->menuRole(), QAction::PreferencesRole);
+    for (const auto& [caption, role] : {std::pair{"&Quit", QAction::QuitRole}, {"About Title", QAction::PreferencesRole}}) {
+        const QAction* action = MenuCommand(kestrow::ControlWnd(), QStringLiteral("&File"), QString::fromUtf8(caption));
+        EXPECT_EQ(action != nullptr ? action->menuRole() : QAction::NoRole, role) << caption;
+    }
 }
 
 }  // namespace

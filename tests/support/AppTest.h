@@ -44,8 +44,14 @@ public:
         if (QWidget* widget = Focused(window, controlName)) QTest::keyClicks(widget, QString::fromStdString(text));
     }
     // The command that the window's menu bar shows under those captions ("&File", "About Title"),
-    // or null; what the user picks with the mouse.
+    // or null; and picking it, as the user does with the mouse (it must be there and available).
     static QAction* MenuCommand(const fw::Window& window, const QString& menu, const QString& item);
+    static void Pick(const fw::Window& window, const char* menu, const char* item) {
+        QAction* action = MenuCommand(window, QString::fromUtf8(menu), QString::fromUtf8(item));
+        ASSERT_NE(action, nullptr);
+        ASSERT_TRUE(action->isEnabled()) << item;
+        action->trigger();
+    }
     // The open window of the class, or null; whether it is on screen; how many of the class are open.
     static fw::Window* OpenWindow(const std::string& className) { return fw::detail::FindOpenWindow(className); }
     static bool IsShown(const std::string& className) {
