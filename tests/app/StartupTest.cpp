@@ -6,8 +6,8 @@
 #include "about/AboutWnd.h"
 #include "framework/Application.h"
 #include "framework/Runtime.h"
+#include "about/AboutWnd.h"
 #include "windows/MenuBar1.h"
-#include "windows/Version.h"
 
 #include <QProcess>
 
@@ -31,7 +31,7 @@ TEST_F(StartTest, VersionDataReadsBack) {
                                          app.NonReleaseVersion(), app.StageCode()}),
               std::vector<std::int64_t>({1, 0, 0, 0, 0}));
     EXPECT_EQ(std::tuple(app.LongVersion(), app.ShortVersion(), app.PackageInfo()),
-              std::tuple(kestrow::CreditLine(), std::string("1.0"), std::string("Kestrow")));
+              std::tuple(std::string("© the Kestrow authors"), std::string("1.0"), std::string("Kestrow")));
 }
 
 // Each road ends with status 0 and no report, except a failed start-up: non-zero, reported on stderr.
@@ -48,7 +48,7 @@ TEST_P(ProgramRoadTest, EndsWithItsStatus) {
     EXPECT_EQ(errors.find("Unhandled") == std::string::npos, succeeds) << errors;
 }
 
-INSTANTIATE_TEST_SUITE_P(Roads, ProgramRoadTest, ::testing::Values("file_quit", "close_experiment", "startup_fails"),
+INSTANTIATE_TEST_SUITE_P(Roads, ProgramRoadTest, ::testing::Values("ctrl_q", "close_experiment", "startup_fails"),
                          [](const auto& row) { return std::string(row.param); });
 
 }  // namespace

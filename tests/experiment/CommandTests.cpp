@@ -1,19 +1,14 @@
-// The window's menu commands: "?" and Window > Info bring up one help window, About Title the same
-// hidden About window, and the Edit menu's standard commands work in the filtered fields.
+// The window's menu commands as the user picks them: "?" and Window > Info bring up one help
+// window, File > About Title the same hidden About window, and the Edit shortcuts edit the focused
+// field. (File > Quit and its shortcut end the program: the start-up tests run them in a child.)
 #include "ExperimentTest.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QSignalSpy>
+#include <tuple>
 
 namespace {
-
-void Trigger(const fw::Window& window, const std::string& item) {
-    QAction* action = window.MenuAction(item);
-    ASSERT_NE(action, nullptr) << item;
-    ASSERT_TRUE(action->isEnabled()) << item;
-    action->trigger();
-}
 
 using CommandTest = ExperimentTest;
 
@@ -21,32 +16,45 @@ TEST_F(CommandTest, HelpButtonAndInfoBringUpOneHelpWindow) {
     Press(Wnd(), "helpBtn");
     ASSERT_TRUE(WaitActive("helpWnd.helpWnd"));
     const fw::Window* help = OpenWindow("helpWnd.helpWnd");
-    Trigger(Wnd(), "InfoItem");
+    ASSERT_NO_FATAL_FAILURE(ShowActive(Wnd()));
+    Pick(Wnd(), "Window", "Info");
+    EXPECT_TRUE(WaitActive("helpWnd.helpWnd"));
     Press(Wnd(), "helpBtn");
     EXPECT_EQ(OpenCount("helpWnd.helpWnd"), 1);
     EXPECT_EQ(OpenWindow("helpWnd.helpWnd"), help);
 }
 
-TEST_F(CommandTest, AboutShowsTheSameHiddenAboutWindow) {
+TEST_F(CommandTest, AboutTitleShowsTheSameHiddenAboutWindow) {
     const fw::Window* about = OpenWindow("AboutWnd.AboutWnd");
     ASSERT_FALSE(IsShown("AboutWnd.AboutWnd"));
-    Trigger(Wnd(), "AboutItem");
+    Pick(Wnd(), "&File", "About Title");
     EXPECT_TRUE(WaitActive("AboutWnd.AboutWnd"));
     EXPECT_EQ(OpenWindow("AboutWnd.AboutWnd"), about);
     EXPECT_EQ(OpenCount("AboutWnd.AboutWnd"), 1);
 }
 
-// The Edit menu's items are the standard commands: without a handler they edit the focused field.
-TEST_F(CommandTest, EditCommandsEditTheFocusedField) {
+// Each Edit shortcut, typed in the field that has the focus, runs its menu command; Delete has
+// none and is picked from the menu.
+TEST_F(CommandTest, EditShortcutsRunTheirCommandsOnTheFocusedField) {
     ASSERT_TRUE(WaitForFocus("totalFld"));
-    for (const auto& [item, text] : {std::pair{"EditSelectAll", "10"}, {"EditCut", ""}, {"EditPaste", "10"}, {"EditUndo", ""},
-                                     {"EditPaste", "10"}, {"EditSelectAll", "10"}, {"EditCopy", "10"}, {"EditClear", ""}}) {
-        Trigger(Wnd(), item);
-        EXPECT_EQ(Wnd().totalFld().Text(), text) << item;
+    QWidget* field = QApplication::focusWidget();
+    const std::tuple<Qt::Key, const char*, const char*, const char*> steps[] = {
+        // key, its command, the field's text and the clipboard after it
+        {Qt::Key_A, "Select &All", "10", "x"}, {Qt::Key_C, "&Copy", "10", "10"}, {Qt::Key_X, "Cu&t", "", "10"},
+        {Qt::Key_V, "&Paste", "10", "10"},     {Qt::Key_Z, "&Undo", "", "10"}};
+    QApplication::clipboard()->setText(QStringLiteral("x"));
+    for (const auto& [key, caption, text, clipboard] : steps) {
+        QSignalSpy ran(MenuCommand(Wnd(), QStringLiteral("&Edit"), QString::fromUtf8(caption)), &QAction::triggered);
+        QTest::keyClick(field, key, Qt::ControlModifier);
+        EXPECT_EQ(ran.count(), 1) << caption;
+        EXPECT_EQ(Wnd().totalFld().Text(), text) << caption;
+        EXPECT_EQ(QApplication::clipboard()->text(), clipboard) << caption;
     }
-    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("10"));
-    EXPECT_EQ(Wnd().FileQuit()->ClassName(), "QuitMenuItem");  // the standard kinds, checked on look-up
-    EXPECT_EQ(Wnd().AboutItem()->ClassName(), "PrefsMenuItem");
+    Wnd().totalFld().SetText("10");
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    Pick(Wnd(), "&Edit", "&Delete");
+    EXPECT_EQ(Wnd().totalFld().Text(), "");
+    EXPECT_EQ(beeps, 0);  // no shortcut reached the key filter
 }
 
 }  // namespace

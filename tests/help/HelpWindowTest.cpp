@@ -4,9 +4,7 @@
 
 #include "help/HelpText.h"
 #include "help/helpWnd.h"
-#include "windows/MenuBar1.h"
 
-#include <QAction>
 #include <QPlainTextEdit>
 
 namespace {
@@ -48,7 +46,6 @@ TEST_F(HelpWindowTest, EditsStayWhileOpenAndAreGoneOnceClosed) {
 // leaves the help window open behind it. It is the one command this window handles itself.
 TEST_F(HelpWindowTest, WindowControlBringsTheExperimentWindowToTheFront) {
     auto& help = kestrow::helpWnd();
-    EXPECT_EQ(help.MenuBar(), kestrow::MenuBar1());
     EXPECT_TRUE(help.MenuItemEnabled(*help.ControlItem()));
     EXPECT_FALSE(help.MenuItemEnabled(*help.InfoItem()));
     EXPECT_FALSE(help.MenuItemEnabled(*help.AboutItem()));
@@ -56,7 +53,7 @@ TEST_F(HelpWindowTest, WindowControlBringsTheExperimentWindowToTheFront) {
     const fw::Window* experiment = nullptr;
     for (int round = 0; round < 2; ++round) {  // built the first time, the same window the second
         ASSERT_NO_FATAL_FAILURE(ShowActive(help));
-        help.MenuAction("ControlItem")->trigger();
+        Pick(help, "Window", "Control");
         EXPECT_TRUE(WaitActive(kExperiment)) << "round " << round;
         if (round == 0) experiment = OpenWindow(kExperiment);
         EXPECT_EQ(OpenWindow(kExperiment), experiment);

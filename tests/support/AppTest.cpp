@@ -5,6 +5,8 @@
 #include "framework/RectControl.h"
 #include "app/Startup.h"
 
+#include <QMenu>
+#include <QMenuBar>
 #include <QPointer>
 
 void AppTest::SetUp() {
@@ -32,6 +34,18 @@ QWidget* AppTest::Focused(const fw::Window& window, const std::string& controlNa
     QWidget* widget = WidgetOf(window, controlName);
     if (widget != nullptr) widget->setFocus(Qt::MouseFocusReason);
     return widget;
+}
+
+QAction* AppTest::MenuCommand(const fw::Window& window, const QString& menu, const QString& item) {
+    const auto* bar = window.Widget()->findChild<QMenuBar*>();
+    for (const QAction* title : bar != nullptr ? bar->actions() : QList<QAction*>{}) {
+        if (title->text() != menu || title->menu() == nullptr) continue;
+        for (QAction* action : title->menu()->actions()) {
+            if (action->text() == item) return action;
+        }
+    }
+    ADD_FAILURE() << "no menu command " << menu.toStdString() << " > " << item.toStdString();
+    return nullptr;
 }
 
 void AppTest::Press(QWidget* widget, QPoint at) {

@@ -7,6 +7,7 @@
 #include "framework/Window.h"
 #include "framework/detail/WindowRegistry.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QWidget>
 #include <QtTest/QTest>
@@ -38,12 +39,18 @@ public:
         if (QWidget* widget = WidgetOf(window, controlName)) Press(widget);
     }
     static void Press(QWidget* widget, QPoint at = {});
-    // Gives the control the focus and types the text, one key click per character, or clicks one key.
+    // Gives the control the focus and types the text, one key click per character.
     static void Type(const fw::Window& window, const std::string& controlName, const std::string& text) {
         if (QWidget* widget = Focused(window, controlName)) QTest::keyClicks(widget, QString::fromStdString(text));
     }
-    static void Key(const fw::Window& window, const std::string& controlName, Qt::Key key) {
-        if (QWidget* widget = Focused(window, controlName)) QTest::keyClick(widget, key);
+    // The command that the window's menu bar shows under those captions ("&File", "About Title"),
+    // or null; and picking it, as the user does with the mouse (it must be there and available).
+    static QAction* MenuCommand(const fw::Window& window, const QString& menu, const QString& item);
+    static void Pick(const fw::Window& window, const char* menu, const char* item) {
+        QAction* action = MenuCommand(window, QString::fromUtf8(menu), QString::fromUtf8(item));
+        ASSERT_NE(action, nullptr);
+        ASSERT_TRUE(action->isEnabled()) << item;
+        action->trigger();
     }
     // The open window of the class, or null; whether it is on screen; how many of the class are open.
     static fw::Window* OpenWindow(const std::string& className) { return fw::detail::FindOpenWindow(className); }

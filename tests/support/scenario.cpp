@@ -10,12 +10,13 @@
 #include "framework/Runtime.h"
 #include "framework/detail/WindowRegistry.h"
 
-#include <QAction>
+#include <QApplication>
 #include <QTimer>
 #include <QtTest/QTest>
 #include <deque>
 #include <iostream>
 #include <map>
+#include <stdexcept>
 
 namespace {
 
@@ -34,9 +35,13 @@ QWidget* Shown(const char* className) {
 void PressOn(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, widget->rect().center()); }
 
 const std::map<std::string, std::deque<Step>> kRoads = {
-    {"file_quit",
+    // Ctrl+Q typed in the focused field, which passes it to File > Quit.
+    {"ctrl_q",
      {{"AboutWnd.AboutWnd", [] { PressOn(Shown("AboutWnd.AboutWnd")); }},
-      {"ControlWnd.ControlWnd", [] { kestrow::ControlWnd().MenuAction("FileQuit")->trigger(); }}}},
+      {"ControlWnd.ControlWnd", [] {
+           if (!QTest::qWaitForWindowActive(kestrow::ControlWnd().Widget())) throw std::runtime_error("not active");
+           QTest::keyClick(QApplication::focusWidget(), Qt::Key_Q, Qt::ControlModifier);
+       }}}},
     // The help window stays open, so only the experiment window's own Close ends the program.
     {"close_experiment",
      {{"AboutWnd.AboutWnd", [] { QTest::keyClick(Shown("AboutWnd.AboutWnd")->windowHandle(), Qt::Key_Space); }},
@@ -62,7 +67,11 @@ int main(int argc, char** argv) {
     fw::Picture::SetResourceFolder(KESTROW_TEST_RESOURCES);
     fw::SetMsgBoxHook([](const std::string& text) { std::cerr << "box: " << text << std::endl; });
 
-    QTimer driver;  // a road that stalls is ended by the test's time limit
+    QTimer driver;
+    QTimer::singleShot(20000, [] {  // a road that did not end the program fails
+        std::cerr << "The road did not end the program." << std::endl;
+        fw::Quit(3);
+    });
     if (road == "startup_fails") {
         // A second application object cannot be registered: the start-up fails inside NewAppInstance.
         fw::RuntimeRegisterAppObject(std::make_unique<fw::Application>());

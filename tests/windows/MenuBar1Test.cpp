@@ -1,57 +1,44 @@
-// The menu bar's exact contents, in display order: windows find items by these names, and the
-// captions and shortcuts are what the user reads and types.
-#include "windows/MenuBar1.h"
+// The menu bar as the user reads it in the experiment and help windows: menus, captions and
+// shortcuts in display order, and where the platform may put Quit and About.
+#include "AppTest.h"
 
-#include <gtest/gtest.h>
+#include "experiment/ControlWnd.h"
+#include "help/helpWnd.h"
 
-#include <string>
-#include <vector>
+#include <QMenu>
+#include <QMenuBar>
 
 namespace {
 
-struct Row {
-    std::string path;  // menu/item, or the menu's name alone
-    std::string kind;
-    std::string caption;
-    std::string shortcut;
-};
-
-TEST(MenuBar1Test, MenusAndItemsInDisplayOrderBuiltOnce) {
-    const std::vector<Row> expected = {
-        {"FileMenu", "MenuItem", "&File", ""},
-        {"FileMenu/FileQuit", "QuitMenuItem", "&Quit", "Cmd+Q"},
-        {"FileMenu/AboutItem", "PrefsMenuItem", "About Title", ""},
-        {"EditMenu", "MenuItem", "&Edit", ""},
-        {"EditMenu/EditUndo", "MenuItem", "&Undo", "Cmd+Z"},
-        {"EditMenu/UntitledMenu1", "MenuItem", "-", ""},
-        {"EditMenu/EditCut", "MenuItem", "Cu&t", "Cmd+X"},
-        {"EditMenu/EditCopy", "MenuItem", "&Copy", "Cmd+C"},
-        {"EditMenu/EditPaste", "MenuItem", "&Paste", "Cmd+V"},
-        {"EditMenu/EditClear", "MenuItem", "&Delete", ""},
-        {"EditMenu/UntitledMenu0", "MenuItem", "-", ""},
-        {"EditMenu/EditSelectAll", "MenuItem", "Select &All", "Cmd+A"},
-        {"InfoMenu", "MenuItem", "Window", ""},
-        {"InfoMenu/ControlItem", "MenuItem", "Control", ""},
-        {"InfoMenu/InfoItem", "MenuItem", "Info", ""},
-    };
-    const auto bar = kestrow::MenuBar1();
-    EXPECT_EQ(bar, kestrow::MenuBar1());
-    std::vector<Row> actual;
-    for (std::size_t m = 0; m < bar->Count(); ++m) {
-        const auto menu = bar->Item(m);
-        actual.push_back({menu->Name(), menu->ClassName(), menu->Value(), menu->Shortcut()});
-        for (std::size_t i = 0; i < menu->Count(); ++i) {
-            const auto item = menu->Item(i);
-            actual.push_back({menu->Name() + "/" + item->Name(), item->ClassName(), item->Value(), item->Shortcut()});
-            EXPECT_TRUE(item->AutoEnabled() && item->Visible()) << item->Name();
+// One line per menu: its caption, then each item as caption and shortcut, separators as "-".
+std::vector<std::string> Shown(const fw::Window& window) {
+    std::vector<std::string> menus;
+    const auto* bar = window.Widget()->findChild<QMenuBar*>();
+    if (bar == nullptr) return menus;
+    for (const QAction* title : bar->actions()) {
+        QString line = title->text() + QLatin1Char(':');
+        for (const QAction* item : title->menu() != nullptr ? title->menu()->actions() : QList<QAction*>{}) {
+            line += QLatin1Char(' ') + (item->isSeparator() ? QStringLiteral("-") : item->text());
+            if (!item->shortcut().isEmpty()) line += QLatin1Char('=') + item->shortcut().toString(QKeySequence::PortableText);
         }
+        menus.push_back(line.toStdString());
     }
-    ASSERT_EQ(actual.size(), expected.size());
-    for (std::size_t i = 0; i < expected.size(); ++i) {
-        EXPECT_EQ(actual[i].path, expected[i].path);
-        EXPECT_EQ(actual[i].kind, expected[i].kind) << expected[i].path;
-        EXPECT_EQ(actual[i].caption, expected[i].caption) << expected[i].path;
-        EXPECT_EQ(actual[i].shortcut, expected[i].shortcut) << expected[i].path;
+    return menus;
+}
+
+using MenuBar1Test = AppTest;
+
+TEST_F(MenuBar1Test, ThreeMenusWithTheirItemsInOrder) {
+    const std::vector<std::string> expected = {
+        "&File: &Quit=Ctrl+Q About Title",
+        "&Edit: &Undo=Ctrl+Z - Cu&t=Ctrl+X &Copy=Ctrl+C &Paste=Ctrl+V &Delete - Select &All=Ctrl+A",
+        "Window: Control Info",
+    };
+    EXPECT_EQ(Shown(kestrow::ControlWnd()), expected);
+    EXPECT_EQ(Shown(kestrow::helpWnd()), expected);
+    for (const auto& [caption, role] : {std::pair{"&Quit", QAction::QuitRole}, {"About Title", QAction::PreferencesRole}}) {
+        const QAction* action = MenuCommand(kestrow::ControlWnd(), QStringLiteral("&File"), QString::fromUtf8(caption));
+        EXPECT_EQ(action != nullptr ? action->menuRole() : QAction::NoRole, role) << caption;
     }
 }
 
