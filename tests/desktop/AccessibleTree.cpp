@@ -84,10 +84,3 @@ std::vector<const AccessibleNode*> AccessibleTree::Below(const AccessibleNode& n
     }
     return found;
 }
-
-const AccessibleNode* AccessibleTree::WindowOf(const AccessibleNode& node) const {
-    for (auto i = static_cast<std::ptrdiff_t>(&node - nodes_.data()); i >= 0; --i) {
-        if (nodes_[static_cast<std::size_t>(i)].depth == 1) return &nodes_[static_cast<std::size_t>(i)];
-    }
-    return nullptr;
-}

@@ -35,8 +35,6 @@ public:
     // Every node below `node` for which `match` holds, in order.
     std::vector<const AccessibleNode*> Below(const AccessibleNode& node,
                                              const std::function<bool(const AccessibleNode&)>& match) const;
-    // The window that holds `node`.
-    const AccessibleNode* WindowOf(const AccessibleNode& node) const;
 
 private:
     std::vector<AccessibleNode> nodes_;

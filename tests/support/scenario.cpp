@@ -10,7 +10,6 @@
 #include "framework/detail/WindowRegistry.h"
 #include "shell/Startup.h"
 
-#include <QAction>
 #include <QTimer>
 #include <QtTest/QTest>
 #include <deque>
@@ -34,9 +33,6 @@ QWidget* Shown(const char* className) {
 void PressOn(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, widget->rect().center()); }
 
 const std::map<std::string, std::deque<Step>> kRoads = {
-    {"file_quit",
-     {{"AboutWnd.AboutWnd", [] { PressOn(Shown("AboutWnd.AboutWnd")); }},
-      {"ControlWnd.ControlWnd", [] { kestrow::ControlWnd().MenuAction("FileQuit")->trigger(); }}}},
     // The help window stays open, so only the experiment window's own Close ends the program.
     {"close_experiment",
      {{"AboutWnd.AboutWnd", [] { QTest::keyClick(Shown("AboutWnd.AboutWnd")->windowHandle(), Qt::Key_Space); }},
