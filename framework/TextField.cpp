@@ -25,7 +25,9 @@ TextField::TextField(Window& owner)
     Declare("Value", "", [this](const PropertyValue& value) { edit_->setText(detail::ToQt(value.As<std::string>())); },
             [this] { return PropertyValue(Text()); });
     Declare("MaximumCharactersAllowed", 0, [this](const PropertyValue& value) {
-        if (value.As<std::int64_t>() < 0) throw InvalidArgumentException(Describe() + ": MaximumCharactersAllowed cannot be negative.");
+        if (value.As<std::int64_t>() < 0) {
+            throw InvalidArgumentException(Describe() + ": MaximumCharactersAllowed cannot be negative.");
+        }
     });
     Declare("ValidationMask", "", [this](const PropertyValue& value) {
         const auto& mask = value.As<std::string>();

@@ -41,7 +41,9 @@ AccessibleTree AccessibleTree::Read(long long pid) {
         node.depth = fields[0].toInt();
         node.role = fields[1].toStdString();
         node.name = Unescaped(fields[2]);
-        for (const QString& state : fields[3].split(QLatin1Char(','), Qt::SkipEmptyParts)) node.states.insert(state.toStdString());
+        for (const QString& state : fields[3].split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+            node.states.insert(state.toStdString());
+        }
         const QStringList box = fields[4].split(QLatin1Char(','));
         if (box.size() == 4) node.extents = QRect(box[0].toInt(), box[1].toInt(), box[2].toInt(), box[3].toInt());
         node.text = Unescaped(fields[5]);

@@ -1,3 +1,5 @@
+// The fixture's steps: each reads the desktop again (window manager, accessibility tree) until
+// what it waits for shows, then acts through real input.
 #include "DesktopTest.h"
 
 #include <QtTest/QTest>
@@ -20,7 +22,9 @@ void DesktopTest::StartProbe(const QStringList& arguments) {
         const AccessibleNode* window = WindowNode(t, kExperiment);
         return window != nullptr && window->Has("showing");
     });
-    if (WindowNode(tree, kExperiment) == nullptr) return ::testing::AssertionFailure() << "no experiment window for screen readers";
+    if (WindowNode(tree, kExperiment) == nullptr) {
+        return ::testing::AssertionFailure() << "no experiment window for screen readers";
+    }
     return ::testing::AssertionSuccess();
 }
 
@@ -63,7 +67,9 @@ bool OnScreen(const AccessibleNode* node) { return node != nullptr && node->Has(
 ::testing::AssertionResult DesktopTest::Click(const std::string& className, const std::string& role, const std::string& name) {
     const auto tree = TreeWhere([&](const AccessibleTree& t) { return OnScreen(NodeIn(t, className, role, name)); });
     const AccessibleNode* node = NodeIn(tree, className, role, name);
-    if (!OnScreen(node)) return ::testing::AssertionFailure() << "no " << role << " '" << name << "' on the screen in " << className;
+    if (!OnScreen(node)) {
+        return ::testing::AssertionFailure() << "no " << role << " '" << name << "' on the screen in " << className;
+    }
     desktop::ClickAt(node->Centre());
     return ::testing::AssertionSuccess();
 }

@@ -3,8 +3,6 @@
 // bring it back when minimised.
 #include "DesktopTest.h"
 
-#include <algorithm>
-
 namespace {
 
 using ExperimentWindowOnDesktop = DesktopTest;
@@ -12,7 +10,7 @@ using ExperimentWindowOnDesktop = DesktopTest;
 TEST_F(ExperimentWindowOnDesktop, ShowsItsTitleIsAFrameToScreenReadersAndQuitsOnCtrlQ) {
     StartKestrow();
     ASSERT_TRUE(HandedOver());
-    EXPECT_EQ(desktop::Title(*program->Window(kExperiment)), "Kestrow");
+    EXPECT_EQ(desktop::Title(program->Window(kExperiment).value_or(0)), "Kestrow");
     const AccessibleTree tree = program->Tree();
     const AccessibleNode* window = WindowNode(tree, kExperiment);
     ASSERT_NE(window, nullptr);
@@ -33,8 +31,8 @@ void PrintTo(const MenuRoad& road, std::ostream* out) { *out << road.name; }
 
 bool MenuShowing(const AccessibleTree& tree, const std::string& title) {
     const AccessibleNode* item = DesktopTest::NodeIn(tree, DesktopTest::kExperiment, "menu item", title);
-    return item != nullptr &&
-           tree.Find([](const AccessibleNode& node) { return node.role == "popup menu" && node.Has("showing"); }, item) != nullptr;
+    const auto shownMenu = [](const AccessibleNode& node) { return node.role == "popup menu" && node.Has("showing"); };
+    return item != nullptr && tree.Find(shownMenu, item) != nullptr;
 }
 
 void OpenFileMenuFirst(DesktopTest& test) {
@@ -99,11 +97,11 @@ TEST_F(ExperimentWindowOnDesktop, EditMenuOpensWhenNothingCanBeEdited) {
     StartKestrow();
     ASSERT_TRUE(HandedOver());
     ASSERT_TRUE(Click(kExperiment, "push button", "Clear"));
-    ASSERT_TRUE(Eventually([this] {
+    const auto emptyFieldFocused = [](const AccessibleNode& n) { return n.role == "text" && n.Has("focused") && n.text.empty(); };
+    ASSERT_TRUE(Eventually([&] {
         const auto tree = program->Tree();
         const AccessibleNode* window = WindowNode(tree, kExperiment);
-        return window != nullptr && tree.Find([](const AccessibleNode& n) { return n.role == "text" && n.Has("focused") && n.text.empty(); },
-                                              window) != nullptr;
+        return window != nullptr && tree.Find(emptyFieldFocused, window) != nullptr;
     }));
     ASSERT_TRUE(Click(kExperiment, "menu item", "Edit"));
     const AccessibleTree tree = TreeWhere([](const AccessibleTree& t) { return MenuShowing(t, "Edit"); });
@@ -211,7 +209,9 @@ INSTANTIATE_TEST_SUITE_P(
                                    ASSERT_TRUE(test.Click(DesktopTest::kExperiment, "push button", "?"));
                                    ASSERT_TRUE(test.InFront(DesktopTest::kHelp));
                                },
-                               [](DesktopTest& test) { ASSERT_TRUE(test.ChooseMenuItem(DesktopTest::kHelp, "Window", "Control")); }},
+                               [](DesktopTest& test) {
+                                   ASSERT_TRUE(test.ChooseMenuItem(DesktopTest::kHelp, "Window", "Control"));
+                               }},
                       ShowRoad{"ByTheAboutWindowsHandOver",
                                [](DesktopTest& test) {
                                    ASSERT_TRUE(test.ChooseMenuItem(DesktopTest::kExperiment, "File", "About Title"));

@@ -11,7 +11,7 @@ TEST_F(HelpWindowOnDesktop, ShowsItsTitleIsAFrameToScreenReadersAndQuitsOnCtrlQ)
     ASSERT_TRUE(HandedOver());
     ASSERT_TRUE(Click(kExperiment, "push button", "?"));
     ASSERT_TRUE(InFront(kHelp));
-    EXPECT_EQ(desktop::Title(*program->Window(kHelp)), "Info");
+    EXPECT_EQ(desktop::Title(program->Window(kHelp).value_or(0)), "Info");
     const AccessibleTree tree = TreeWhere([](const AccessibleTree& t) { return WindowNode(t, kHelp) != nullptr; });
     const AccessibleNode* window = WindowNode(tree, kHelp);
     ASSERT_NE(window, nullptr);
@@ -44,7 +44,8 @@ TEST_P(HelpWindowComesBack, WhenAskedForWhileMinimised) {
 INSTANTIATE_TEST_SUITE_P(
     Roads, HelpWindowComesBack,
     ::testing::Values(
-        ShowRoad{"ByTheHelpButton", [](DesktopTest& test) { ASSERT_TRUE(test.Click(DesktopTest::kExperiment, "push button", "?")); }},
+        ShowRoad{"ByTheHelpButton",
+                 [](DesktopTest& test) { ASSERT_TRUE(test.Click(DesktopTest::kExperiment, "push button", "?")); }},
         ShowRoad{"ByWindowInfo",
                  [](DesktopTest& test) { ASSERT_TRUE(test.ChooseMenuItem(DesktopTest::kExperiment, "Window", "Info")); }}),
     [](const auto& row) { return std::string(row.param.name); });
