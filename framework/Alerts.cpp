@@ -28,6 +28,7 @@ void ShowRealBox(const std::string& text) {
     if (shown.endsWith(QLatin1Char('\n'))) shown.chop(1);
     QMessageBox box;
     box.setWindowTitle(QApplication::applicationDisplayName());
+    box.setTextFormat(Qt::PlainText); // shown as given: nothing in a message is markup
     box.setText(shown);
     box.setStandardButtons(QMessageBox::Ok);
     box.setWindowModality(Qt::ApplicationModal);

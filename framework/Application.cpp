@@ -1,5 +1,6 @@
 // Version data, the application-wide menu bar and the HiDPI switch. The menu bar is presented in a
-// parentless QMenuBar, which macOS shows when the active window has no menu bar of its own.
+// parentless QMenuBar, which macOS shows when the active window has no menu bar of its own; on other
+// platforms such windows take up its shortcuts themselves (Window).
 #include "framework/Application.h"
 
 #include "framework/ClassRegistry.h"
@@ -10,6 +11,7 @@
 #include "framework/detail/DefaultMenuCommands.h"
 #include "framework/detail/MenuPresenter.h"
 #include "framework/detail/Shortcut.h"
+#include "framework/detail/WindowFrame.h"
 #include "framework/detail/WindowRegistry.h"
 
 #include <QApplication>
@@ -77,7 +79,10 @@ void Application::SetMenuBar(std::shared_ptr<fw::MenuBar> menuBar) {
     d_->qtMenuBar.reset();
     d_->presenter.reset();
     d_->menuBar = std::move(menuBar);
-    if (!d_->menuBar) return;
+    if (!d_->menuBar) {
+        detail::WindowFrame::ApplicationMenuBarChanged();
+        return;
+    }
     d_->qtMenuBar = std::make_unique<QMenuBar>();
     // Commands go to the active window when it is one of ours, else to the standard commands.
     detail::MenuPresenter::Callbacks callbacks{
@@ -93,6 +98,7 @@ void Application::SetMenuBar(std::shared_ptr<fw::MenuBar> menuBar) {
             }
         }};
     d_->presenter = std::make_unique<detail::MenuPresenter>(d_->menuBar, d_->qtMenuBar.get(), std::move(callbacks));
+    detail::WindowFrame::ApplicationMenuBarChanged();
 }
 
 std::shared_ptr<fw::MenuBar> Application::MenuBar() const { return d_->menuBar; }

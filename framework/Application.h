@@ -36,7 +36,8 @@ public:
 
     // The application's menu bar: the same tree that windows install. It is checked like a window's
     // (no shared shortcuts) and offered where the platform has an application-wide menu bar (macOS),
-    // where its commands go to the active window's handlers or the standard commands.
+    // where its commands go to the active window's handlers or the standard commands. Elsewhere a
+    // window that shows no menu bar of its own answers its shortcuts, with the same effect.
     void SetMenuBar(std::shared_ptr<fw::MenuBar> menuBar);
     std::shared_ptr<fw::MenuBar> MenuBar() const;
 

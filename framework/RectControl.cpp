@@ -7,28 +7,33 @@
 #include "framework/detail/Numbers.h"
 #include "framework/detail/QtText.h"
 
+#include <QApplication>
 #include <QFont>
 #include <QFontDatabase>
 #include <cmath>
 
 namespace fw {
 
-namespace {
+namespace detail {
 
-// The first of `families` installed here, else the platform's font of that kind. Layouts were
-// designed around Helvetica's and Courier's metrics; wider faces (DejaVu) would clip captions.
-QFont FontWithMetricsOf(std::initializer_list<const char*> families, QFontDatabase::SystemFont kind) {
-#ifndef Q_OS_MACOS
-    for (const char* family : families) {
-        if (QFontDatabase::hasFamily(QString::fromLatin1(family))) return QFont(QString::fromLatin1(family));
-    }
+// Layouts were designed around Helvetica's and Courier's metrics; wider faces (DejaVu) would clip
+// captions. Qt looks a family it does not have up among its substitutes, in order, and only then
+// falls back to the platform's face of that kind.
+void InstallInterfaceFaces() {
+#ifdef Q_OS_MACOS
+    QFont::insertSubstitution(QStringLiteral("System"), QFontDatabase::systemFont(QFontDatabase::GeneralFont).family());
 #else
-    (void)families;
+    QFont::insertSubstitutions(QStringLiteral("System"), {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                                                          QStringLiteral("Arial"), QStringLiteral("Helvetica")});
+    QFont::insertSubstitutions(QStringLiteral("Courier"), {QStringLiteral("Liberation Mono"), QStringLiteral("Cousine"),
+                                                           QStringLiteral("Courier New")});
 #endif
-    return QFontDatabase::systemFont(kind);
+    QFont face = QApplication::font(); // the platform's size
+    face.setFamily(QStringLiteral("System"));
+    QApplication::setFont(face);
 }
 
-} // namespace
+} // namespace detail
 
 RectControl::RectControl(Window& owner, QWidget* widget, bool tabStop) : Control(owner), widget_(widget) {
     widget_->setParent(owner.Content());
@@ -93,15 +98,10 @@ void RectControl::DeclareFont() {
 
 void RectControl::ApplyFont() {
     const auto& name = Stored<std::string>("FontName");
-    QFont font;
-    if (name == "System" || name.empty()) {
-        font = FontWithMetricsOf({"Liberation Sans", "Arimo", "Arial", "Helvetica"}, QFontDatabase::GeneralFont);
-    } else if (name == "Courier") {
-        font = FontWithMetricsOf({"Liberation Mono", "Cousine", "Courier New", "Courier"}, QFontDatabase::FixedFont);
-        font.setStyleHint(QFont::Monospace);
+    QFont font(name.empty() ? QStringLiteral("System") : detail::ToQt(name));
+    if (name == "Courier") {
+        font.setStyleHint(QFont::Monospace); // where none of its substitutes is installed
         font.setFixedPitch(true);
-    } else {
-        font = QFont(detail::ToQt(name));
     }
     const float size = Stored<float>("FontSize");
     if (size > 0.0F) {

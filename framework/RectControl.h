@@ -10,9 +10,9 @@
 //   Transparent, AllowAutoDeactivate, LockLeft, LockTop, LockRight, LockBottom: Boolean;
 //   TabPanelIndex: Integer; InitialParent: Text — kept
 // Controls with text also take, where their class lists them:
-//   FontName: Text = "System" ("System" a sans-serif interface font with Helvetica's metrics where
-//       one is installed, else the platform's; "Courier" likewise a fixed-pitch font with Courier's
-//       metrics; else a family name); FontSize: Single = 0 (0 the platform's size); FontUnit: Integer
+//   FontName: Text = "System" ("System" the interface face, a sans-serif face with Helvetica's
+//       metrics where one is installed, else the platform's, which also draws menus and message
+//       boxes; "Courier" likewise a fixed-pitch face with Courier's metrics; else a family name); FontSize: Single = 0 (0 the platform's size); FontUnit: Integer
 //       = 0 (0 points, 1 pixels; a point is one device-independent pixel, as on a 72-per-inch grid); Bold, Italic, Underline: Boolean = false;
 //   TextColor, BackgroundColor: Color; TextAlignment: Integer = 0 (0 leading, 1 trailing, 2 centred)
 #pragma once
@@ -52,5 +52,11 @@ private:
 
     QPointer<QWidget> widget_;
 };
+
+namespace detail {
+// Makes the font names "System" and "Courier" stand for the faces above (QFont substitutions) and
+// "System" the application's font. RuntimeInit runs it once the Qt application exists.
+void InstallInterfaceFaces();
+} // namespace detail
 
 } // namespace fw

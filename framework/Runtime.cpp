@@ -6,6 +6,7 @@
 #include "framework/Application.h"
 #include "framework/Cast.h"
 #include "framework/ClassRegistry.h"
+#include "framework/RectControl.h"
 #include "framework/RuntimeException.h"
 #include "framework/UiThread.h"
 #include "framework/detail/QtText.h"
@@ -65,6 +66,7 @@ void RuntimeInit(int& argc, char** argv) {
     state = RuntimeState{};
     state.qtApp = std::make_unique<QApplication>(argc, argv);
     detail::MarkUiThread(true);
+    detail::InstallInterfaceFaces();
 }
 
 void RuntimePerformInitializers(const std::vector<std::function<void()>>& initializers) {
@@ -121,8 +123,8 @@ void RunFrameworkInitialization(const std::function<void()>& lateStartup) {
     // The framework decides when the application ends (Quit, or the last window closed by the user).
     QApplication::setQuitOnLastWindowClosed(false);
     if (const Application* app = RuntimeAppObject()) {
+        // No display name: Qt would append it to every window title.
         QApplication::setApplicationName(detail::ToQt(app->PackageInfo()));
-        QApplication::setApplicationDisplayName(detail::ToQt(app->PackageInfo()));
         QApplication::setApplicationVersion(detail::ToQt(app->ShortVersion()));
     }
     if (lateStartup) lateStartup();

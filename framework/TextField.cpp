@@ -1,22 +1,23 @@
-// TextField on QLineEdit. The validation mask becomes a validator, which QLineEdit applies to
-// typing and pasting alike.
+// TextField on QLineEdit. The limit and the mask are checked on each typed key, never given to
+// QLineEdit, whose length limit and validator would cut or refuse a paste without a word.
 #include "framework/TextField.h"
 
 #include "framework/RuntimeException.h"
 #include "framework/UiThread.h"
 #include "framework/detail/LineEdit.h"
-#include "framework/detail/Numbers.h"
 #include "framework/detail/QtText.h"
 
-#include <QRegularExpression>
-#include <QRegularExpressionValidator>
 #include <algorithm>
+#include <limits>
 
 namespace fw {
 
 TextField::TextField(Window& owner)
     : RectControl(owner, new detail::LineEdit, true), edit_(static_cast<detail::LineEdit*>(Widget())) {
-    edit_->hooks.keyDown = [this](const std::string& key) { return RaiseKeyDown(KeyDown, *this, key); };
+    edit_->setMaxLength(std::numeric_limits<int>::max()); // not QLineEdit's own 32767: a paste goes in whole
+    edit_->hooks.keyDown = [this](const std::string& key) {
+        return RaiseKeyDown(KeyDown, *this, key) || !TypedKeyFits(key);
+    };
     edit_->hooks.claimsShortcut = [this](const QKeySequence& sequence) { return WindowClaimsShortcut(sequence); };
     QObject::connect(edit_, &QLineEdit::textChanged, edit_, [this] { EditStateChanged(); });
     QObject::connect(edit_, &QLineEdit::selectionChanged, edit_, [this] { EditStateChanged(); });
@@ -24,11 +25,16 @@ TextField::TextField(Window& owner)
     Declare("Value", "", [this](const PropertyValue& value) { edit_->setText(detail::ToQt(value.As<std::string>())); },
             [this] { return PropertyValue(Text()); });
     Declare("MaximumCharactersAllowed", 0, [this](const PropertyValue& value) {
-        const auto maximum = value.As<std::int64_t>();
-        if (maximum < 0) throw InvalidArgumentException(Describe() + ": MaximumCharactersAllowed cannot be negative.");
-        edit_->setMaxLength(maximum == 0 ? 32767 : detail::ClampToInt(maximum, 1, 32767));
+        if (value.As<std::int64_t>() < 0) {
+            throw InvalidArgumentException(Describe() + ": MaximumCharactersAllowed cannot be negative.");
+        }
     });
-    Declare("ValidationMask", "", [this](const PropertyValue& value) { ApplyMask(value.As<std::string>()); });
+    Declare("ValidationMask", "", [this](const PropertyValue& value) {
+        const auto& mask = value.As<std::string>();
+        if (!std::all_of(mask.begin(), mask.end(), [](char c) { return c == '#'; })) {
+            throw InvalidArgumentException(Describe() + ": a ValidationMask may only hold '#' (one digit each).");
+        }
+    });
     Declare("Password", false, [this](const PropertyValue& value) {
         edit_->setEchoMode(value.As<bool>() ? QLineEdit::Password : QLineEdit::Normal);
     });
@@ -48,18 +54,22 @@ TextField::TextField(Window& owner)
     UpdateFocusPolicy();
 }
 
-void TextField::ApplyMask(const std::string& mask) {
-    if (!std::all_of(mask.begin(), mask.end(), [](char c) { return c == '#'; })) {
-        throw InvalidArgumentException(Describe() + ": a ValidationMask may only hold '#' (one digit each).");
-    }
-    const QValidator* old = edit_->validator();
-    if (mask.empty()) {
-        edit_->setValidator(nullptr);
+bool TextField::TypedKeyFits(const std::string& key) const {
+    const QString typed = detail::ToQt(key);
+    if (typed.isEmpty() || typed.front() < QLatin1Char(' ') || typed.front() == QChar(0x7F)) return true; // editing keys
+    QString after = edit_->text();
+    if (edit_->hasSelectedText()) {
+        after.replace(edit_->selectionStart(), edit_->selectedText().size(), typed);
     } else {
-        const QRegularExpression digits(QStringLiteral("[0-9]{0,%1}").arg(mask.size()));
-        edit_->setValidator(new QRegularExpressionValidator(digits, edit_));
+        after.insert(edit_->cursorPosition(), typed);
     }
-    delete old;
+    const auto characters = static_cast<std::int64_t>(after.toUcs4().size());
+    const auto maximum = Stored<std::int64_t>("MaximumCharactersAllowed");
+    const auto& mask = Stored<std::string>("ValidationMask");
+    if (maximum > 0 && characters > maximum) return false;
+    if (mask.empty()) return true;
+    return characters <= static_cast<std::int64_t>(mask.size()) &&
+           std::all_of(after.begin(), after.end(), [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); });
 }
 
 std::string TextField::Text() const {

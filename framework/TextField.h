@@ -9,8 +9,10 @@
 //
 // Properties (besides RectControl's and the font ones): Value: Text — the text (as Text());
 // TabStop: Boolean = true; MaximumCharactersAllowed: Integer = 0 (0 no limit);
-// ValidationMask: Text = "" — "#" stands for one digit, so "###" accepts up to three digits, typed
-// or pasted ("" accepts anything); Password, ReadOnly: Boolean = false; HasBorder: Boolean = true;
+// ValidationMask: Text = "" — "#" stands for one digit, so "###" accepts up to three digits ("" accepts
+// anything). The limit and the mask hold for typed keys, which are dropped (silently, after KeyDown
+// let them through) when they would break either; text that arrives otherwise (pasted, dropped, set
+// by the program) goes in whole, for the program to judge. Password, ReadOnly: Boolean = false; HasBorder: Boolean = true;
 // Hint: Text (placeholder); TextColor: Color = &h000000; BackgroundColor: Color = &hFFFFFF;
 // TextAlignment: Integer = 0; AllowFocusRing: Boolean = true;
 // AllowTabs, AllowSpellChecking: Boolean; Format, DataField, DataSource: Text — kept.
@@ -40,7 +42,8 @@ public:
     QLineEdit* Editor() const noexcept;
 
 private:
-    void ApplyMask(const std::string& mask);
+    // Whether typing `key` keeps the text within the limit and the mask.
+    bool TypedKeyFits(const std::string& key) const;
 
     detail::LineEdit* edit_;
 };

@@ -3,6 +3,7 @@
 // window once no handler is running).
 #include "framework/Window.h"
 
+#include "framework/Application.h"
 #include "framework/ClassRegistry.h"
 #include "framework/Control.h"
 #include "framework/MenuBar.h"
@@ -39,8 +40,10 @@ struct Window::Impl {
     QMenuBar* qtMenuBar = nullptr; // child of frame while shown
     std::unique_ptr<detail::MenuPresenter> presenter;
     const fw::MenuBar* presented = nullptr; // the tree the presenter shows
+    std::unique_ptr<detail::MenuPresenter> appShortcuts; // the application's, while no bar of its own shows
     std::vector<std::unique_ptr<Control>> controls; // creation order
     std::map<std::string, std::function<bool()>> menuHandlers;
+    QPointer<QWidget> editFocus; // the control that last had the focus, menu bar aside
     bool constructed = false;
     bool closing = false;
     bool closed = false;
@@ -53,10 +56,21 @@ void RequireNonNegative(const PropertyValue& value, const char* name) {
     if (value.As<std::int64_t>() < 0) throw InvalidArgumentException(std::string(name) + " cannot be negative.");
 }
 
+// What the platform shows for a Title: an empty one would be replaced by the application's name,
+// so no title text is shown as a blank.
+QString ShownTitle(const std::string& title) { return title.empty() ? QStringLiteral(" ") : detail::ToQt(title); }
+
 int MenuBarHeight(QMenuBar* bar, int width) {
     if (bar == nullptr || bar->isHidden()) return 0;
     const int height = bar->heightForWidth(std::max(width, bar->minimumWidth()));
     return height > 0 ? height : bar->sizeHint().height();
+}
+
+// What the standard Edit commands act on: the focused control, or, while the menu bar holds the
+// focus for keyboard navigation, the control that had it before.
+QWidget* EditTarget(QWidget* frame, QWidget* lastFocus) {
+    QWidget* focus = frame->focusWidget();
+    return qobject_cast<QMenuBar*>(focus) != nullptr ? lastFocus : focus;
 }
 
 } // namespace
@@ -71,7 +85,11 @@ Window::Window(std::string className) : d_(std::make_unique<Impl>()) {
     d_->layout->setSpacing(0);
     d_->content = new QWidget(d_->frame);
     d_->layout->addWidget(d_->content);
+    QObject::connect(qApp, &QApplication::focusChanged, d_->frame, [this](QWidget*, QWidget* now) {
+        if (now != nullptr && now->window() == d_->frame && qobject_cast<QMenuBar*>(now) == nullptr) d_->editFocus = now;
+    });
     DeclareProperties();
+    d_->frame->setWindowTitle(ShownTitle(""));
     ApplyFlags();
     ApplyGeometry();
 }
@@ -82,6 +100,7 @@ Window::~Window() {
     delete d_->qtMenuBar; // before the presenter its actions call into
     d_->qtMenuBar = nullptr;
     d_->presenter.reset();
+    d_->appShortcuts.reset();
     d_->controls.clear();
     delete d_->frame;
 }
@@ -108,7 +127,7 @@ void Window::DeclareProperties() {
         ApplyGeometry();
     });
     Declare("Title", "", [this](const PropertyValue& value) {
-        d_->frame->setWindowTitle(detail::ToQt(value.As<std::string>()));
+        d_->frame->setWindowTitle(ShownTitle(value.As<std::string>()));
     });
     Declare("HasCloseButton", true, flags);
     Declare("HasMaximizeButton", true, flags);
@@ -184,15 +203,30 @@ void Window::UpdateMenuBarWidget() {
         d_->presenter.reset();
         d_->presented = nullptr;
     }
+    const auto callbacks = [this] {
+        return detail::MenuPresenter::Callbacks{[this](const MenuItem& item) { return MenuItemEnabled(item); },
+                                                [this](const MenuItem& item) { ChooseMenuItem(item); }};
+    };
     if (wanted && d_->qtMenuBar == nullptr) {
         d_->qtMenuBar = new QMenuBar(d_->frame);
         d_->layout->setMenuBar(d_->qtMenuBar);
-        detail::MenuPresenter::Callbacks callbacks{[this](const MenuItem& item) { return MenuItemEnabled(item); },
-                                                   [this](const MenuItem& item) { ChooseMenuItem(item); }};
-        d_->presenter = std::make_unique<detail::MenuPresenter>(d_->menuBar, d_->qtMenuBar, std::move(callbacks));
+        d_->presenter = std::make_unique<detail::MenuPresenter>(d_->menuBar, d_->qtMenuBar, callbacks());
         d_->presented = d_->menuBar.get();
     }
     if (d_->qtMenuBar != nullptr) d_->qtMenuBar->setHidden(!Stored<bool>("MenuBarVisible"));
+
+#ifndef Q_OS_MACOS // where macOS shows the application's menu bar itself, shortcuts included
+    // A window that shows no menu bar of its own answers the shortcuts of the application's.
+    const Application* app = RuntimeAppObject();
+    std::shared_ptr<fw::MenuBar> shared;
+    if (app != nullptr && (d_->qtMenuBar == nullptr || d_->qtMenuBar->isHidden())) shared = app->MenuBar();
+    if (!shared) {
+        d_->appShortcuts.reset();
+    } else if (!d_->appShortcuts || !d_->appShortcuts->Shows(*shared)) {
+        d_->appShortcuts.reset();
+        d_->appShortcuts = std::make_unique<detail::MenuPresenter>(shared, d_->frame, callbacks());
+    }
+#endif
 }
 
 void Window::ApplyTabOrder() {
@@ -246,6 +280,7 @@ void Window::Constructor() {
     ApplyTabOrder();
     for (std::size_t i = 0; i < d_->controls.size(); ++i) d_->controls[i]->Opened();
     if (Handles("AddMenuHandlers")) AddMenuHandlers(*this);
+    UpdateMenuBarWidget(); // the application's shortcuts for a window that set no menu bar
     d_->constructed = true;
     RefreshMenus();
     if (Stored<bool>("Visible")) Show();
@@ -258,6 +293,8 @@ void Window::Show() {
         Place();
         d_->placed = true;
     }
+    // In front means restored too: a minimised window is brought back.
+    if (d_->frame->isMinimized()) d_->frame->setWindowState(d_->frame->windowState() & ~Qt::WindowMinimized);
     if (Stored<bool>("FullScreen")) {
         d_->frame->showFullScreen();
     } else {
@@ -390,7 +427,7 @@ bool Window::MenuItemEnabled(const MenuItem& item) const {
     RequireUiThread();
     if (d_->closed) return false;
     if (!item.AutoEnabled() || d_->menuHandlers.count(item.Name()) != 0) return true;
-    return detail::DefaultMenuEnabled(item, d_->frame->focusWidget());
+    return detail::DefaultMenuEnabled(item, EditTarget(d_->frame, d_->editFocus));
 }
 
 void Window::ChooseMenuItem(const MenuItem& item) {
@@ -401,16 +438,20 @@ void Window::ChooseMenuItem(const MenuItem& item) {
         const auto handler = it->second; // the handler may replace its own registration
         if (!detail::RunHandler([&] { handled = handler(); })) return;
     }
-    if (!handled && !d_->closed) detail::PerformDefaultMenuCommand(item, d_->frame->focusWidget());
+    if (!handled && !d_->closed) detail::PerformDefaultMenuCommand(item, EditTarget(d_->frame, d_->editFocus));
     RefreshMenus();
 }
 
 void Window::RefreshMenus() {
-    if (d_->presenter && !d_->closed) d_->presenter->Refresh();
+    if (d_->closed) return;
+    if (d_->presenter) d_->presenter->Refresh();
+    if (d_->appShortcuts) d_->appShortcuts->Refresh();
 }
 
 bool Window::ClaimsShortcut(const QKeySequence& sequence) {
-    return d_->presenter && !d_->closed && d_->presenter->ClaimsShortcut(sequence);
+    if (d_->closed) return false;
+    return (d_->presenter && d_->presenter->ClaimsShortcut(sequence)) ||
+           (d_->appShortcuts && d_->appShortcuts->ClaimsShortcut(sequence));
 }
 
 QWidget* Window::Widget() const noexcept { return d_->frame; }

@@ -1,4 +1,4 @@
-// Building and refreshing a window's Qt menus from the shared menu tree.
+// Building and refreshing a window's Qt menus (or only its menu shortcuts) from the shared menu tree.
 #include "framework/detail/MenuPresenter.h"
 
 #include "framework/MenuBar.h"
@@ -24,29 +24,41 @@ QAction::MenuRole RoleOf(const MenuItem& item) {
 
 } // namespace
 
-MenuPresenter::MenuPresenter(std::shared_ptr<MenuBar> tree, QMenuBar* bar, Callbacks callbacks)
-    : tree_(std::move(tree)), bar_(bar), callbacks_(std::move(callbacks)) {
+MenuPresenter::MenuPresenter(std::shared_ptr<MenuBar> tree, QWidget* host, Callbacks callbacks)
+    : tree_(std::move(tree)), host_(host), menus_(qobject_cast<QMenuBar*>(host) != nullptr), callbacks_(std::move(callbacks)) {
     Build(*tree_, nullptr);
-    QObject::connect(qApp, &QApplication::focusChanged, bar, [this] { Refresh(); });
-    QObject::connect(QApplication::clipboard(), &QClipboard::dataChanged, bar, [this] { Refresh(); });
+    QObject::connect(qApp, &QApplication::focusChanged, host, [this] { Refresh(); });
+    QObject::connect(QApplication::clipboard(), &QClipboard::dataChanged, host, [this] { Refresh(); });
     Refresh();
 }
 
-MenuPresenter::~MenuPresenter() = default;
+MenuPresenter::~MenuPresenter() {
+    if (menus_) return;
+    for (auto& entry : entries_) delete entry.action.data(); // their triggers call into this presenter
+}
 
 void MenuPresenter::Build(const MenuItem& parent, QMenu* menu) {
+    auto* bar = menus_ ? static_cast<QMenuBar*>(host_.data()) : nullptr;
     for (std::size_t i = 0; i < parent.Count(); ++i) {
         std::shared_ptr<MenuItem> item = parent.Item(i);
         QAction* action = nullptr;
         if (item->IsSeparator()) {
-            action = menu != nullptr ? menu->addSeparator() : bar_->addSeparator();
+            if (bar != nullptr) action = menu != nullptr ? menu->addSeparator() : bar->addSeparator();
         } else if (item->Count() > 0) {
-            QMenu* sub = menu != nullptr ? menu->addMenu(ToQt(item->Value())) : bar_->addMenu(ToQt(item->Value()));
-            QObject::connect(sub, &QMenu::aboutToShow, sub, [this] { Refresh(); });
-            action = sub->menuAction();
+            QMenu* sub = nullptr;
+            if (bar != nullptr) {
+                sub = menu != nullptr ? menu->addMenu(ToQt(item->Value())) : bar->addMenu(ToQt(item->Value()));
+                QObject::connect(sub, &QMenu::aboutToShow, sub, [this] { Refresh(); });
+                action = sub->menuAction();
+            }
             Build(*item, sub);
         } else {
-            action = menu != nullptr ? menu->addAction(ToQt(item->Value())) : bar_->addAction(ToQt(item->Value()));
+            if (bar != nullptr) {
+                action = menu != nullptr ? menu->addAction(ToQt(item->Value())) : bar->addAction(ToQt(item->Value()));
+            } else {
+                action = new QAction(ToQt(item->Value()), host_);
+                host_->addAction(action);
+            }
             action->setShortcut(ParseShortcut(item->Shortcut()));
             action->setMenuRole(RoleOf(*item));
             // The tree keeps the item alive; the action is the connection's context.
@@ -64,29 +76,21 @@ MenuPresenter::Entry* MenuPresenter::Find(const MenuItem& item) {
     return nullptr;
 }
 
-bool MenuPresenter::RefreshItem(const MenuItem& item) {
+void MenuPresenter::RefreshItem(const MenuItem& item) {
     Entry* entry = Find(item);
-    if (entry == nullptr || entry->action.isNull()) return false;
-    QAction* action = entry->action;
+    QAction* action = entry != nullptr ? entry->action.data() : nullptr; // none for a menu without a bar
+    for (std::size_t i = 0; i < item.Count(); ++i) RefreshItem(*item.Item(i));
+    if (action == nullptr) return;
     action->setVisible(item.Visible());
-    if (item.IsSeparator()) return false;
+    if (item.IsSeparator()) return;
     action->setText(ToQt(item.Value()));
-    bool enabled = false;
-    if (item.Count() > 0) {
-        // A menu is available when one of its visible items is.
-        for (std::size_t i = 0; i < item.Count(); ++i) {
-            auto child = item.Item(i);
-            if (RefreshItem(*child) && child->Visible()) enabled = true;
-        }
-    } else {
-        enabled = callbacks_.enabled(item);
-    }
-    action->setEnabled(enabled);
-    return enabled;
+    // A menu's title stays available, so that its menu opens however the user reaches it; its
+    // items show what can be done.
+    action->setEnabled(item.Count() > 0 || callbacks_.enabled(item));
 }
 
 void MenuPresenter::Refresh() {
-    if (refreshing_ || bar_.isNull()) return;
+    if (refreshing_ || host_.isNull()) return;
     refreshing_ = true;
     for (std::size_t i = 0; i < tree_->Count(); ++i) RefreshItem(*tree_->Item(i));
     refreshing_ = false;

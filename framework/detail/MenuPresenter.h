@@ -1,5 +1,7 @@
-// One QMenuBar built from a menu tree: a QAction per item, refreshed from the tree (caption,
-// visibility, enabling) whenever a menu opens, the focus or the clipboard changes, or the owner asks.
+// A menu tree on a Qt widget: on a QMenuBar, its menus with a QAction per item; on any other
+// widget, only the items' actions with their shortcuts (for a window that shows no menu bar of its
+// own). The actions are refreshed from the tree (caption, visibility, enabling) whenever a menu
+// opens, the focus or the clipboard changes, or the owner asks. A menu's title is always enabled.
 #pragma once
 
 #include <QKeySequence>
@@ -11,7 +13,7 @@
 
 class QAction;
 class QMenu;
-class QMenuBar;
+class QWidget;
 
 namespace fw {
 class MenuBar;
@@ -27,13 +29,14 @@ public:
         std::function<void(const MenuItem&)> choose;
     };
 
-    // `bar` must outlive the presenter's use; its actions are owned by it.
-    MenuPresenter(std::shared_ptr<MenuBar> tree, QMenuBar* bar, Callbacks callbacks);
+    // A QMenuBar host owns the actions; on any other host the presenter owns them.
+    MenuPresenter(std::shared_ptr<MenuBar> tree, QWidget* host, Callbacks callbacks);
     MenuPresenter(const MenuPresenter&) = delete;
     MenuPresenter& operator=(const MenuPresenter&) = delete;
     ~MenuPresenter();
 
     void Refresh();
+    bool Shows(const MenuBar& tree) const { return tree_.get() == &tree; }
     QAction* ActionFor(const std::string& itemName) const;
     // Whether an enabled, visible item has this shortcut (so the shortcut must reach the menu).
     bool ClaimsShortcut(const QKeySequence& sequence);
@@ -44,11 +47,12 @@ private:
         QPointer<QAction> action;
     };
     void Build(const MenuItem& parent, QMenu* menu);
-    bool RefreshItem(const MenuItem& item); // returns whether it ended up enabled
+    void RefreshItem(const MenuItem& item);
     Entry* Find(const MenuItem& item);
 
     std::shared_ptr<MenuBar> tree_;
-    QPointer<QMenuBar> bar_;
+    QPointer<QWidget> host_;
+    bool menus_ = false; // the host is a QMenuBar
     Callbacks callbacks_;
     std::vector<Entry> entries_;
     bool refreshing_ = false;

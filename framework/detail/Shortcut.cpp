@@ -1,11 +1,14 @@
-// Shortcut parsing. "Cmd" is Qt's CTRL, which Qt itself shows and handles as Command on macOS.
+// Shortcut parsing by Qt's portable key-sequence text. "Cmd" is Qt's Ctrl, which Qt itself shows
+// and handles as Command on macOS (where "Ctrl" is the Control key, Qt's Meta).
 #include "framework/detail/Shortcut.h"
 
 #include "framework/MenuItem.h"
 #include "framework/RuntimeException.h"
 #include "framework/detail/QtText.h"
 
-#include <QStringList>
+#include <QRegularExpression>
+#include <algorithm>
+#include <iterator>
 #include <map>
 
 namespace fw::detail {
@@ -30,34 +33,21 @@ void Collect(const MenuItem& item, std::map<QKeySequence, std::string>& seen) {
 
 QKeySequence ParseShortcut(const std::string& text) {
     if (text.empty()) return {};
-    const QStringList parts = ToQt(text).split(QLatin1Char('+'));
-    Qt::KeyboardModifiers modifiers;
-    for (qsizetype i = 0; i + 1 < parts.size(); ++i) {
-        const QString part = parts[i].trimmed().toLower();
-        if (part == QLatin1String("cmd") || part == QLatin1String("command")) {
-            modifiers |= Qt::ControlModifier;
-        } else if (part == QLatin1String("ctrl") || part == QLatin1String("control")) {
+    QString portable = ToQt(text);
 #ifdef Q_OS_MACOS
-            modifiers |= Qt::MetaModifier;
-#else
-            modifiers |= Qt::ControlModifier;
+    portable.replace(QRegularExpression(QStringLiteral("\\b(?:Ctrl|Control)\\+"), QRegularExpression::CaseInsensitiveOption),
+                     QStringLiteral("Meta+"));
 #endif
-        } else if (part == QLatin1String("shift")) {
-            modifiers |= Qt::ShiftModifier;
-        } else if (part == QLatin1String("alt") || part == QLatin1String("option")) {
-            modifiers |= Qt::AltModifier;
-        } else {
-            throw InvalidArgumentException("Unknown modifier '" + FromQt(parts[i]) + "' in shortcut '" + text + "'.");
-        }
-    }
-    const QString keyName = parts.last().trimmed();
-    const QKeySequence key = QKeySequence::fromString(keyName, QKeySequence::PortableText);
-    // A name Qt does not know parses to something else; it must read back as written.
-    if (key.count() != 1 || key[0].keyboardModifiers() != Qt::NoModifier || key[0].key() == Qt::Key_unknown ||
-        key.toString(QKeySequence::PortableText).compare(keyName, Qt::CaseInsensitive) != 0) {
+    portable.replace(QRegularExpression(QStringLiteral("\\b(?:Cmd|Command)\\+"), QRegularExpression::CaseInsensitiveOption),
+                     QStringLiteral("Ctrl+"));
+    const QKeySequence sequence = QKeySequence::fromString(portable, QKeySequence::PortableText);
+    // What Qt cannot read comes back as an unknown key; a modifier alone is no key either.
+    static const Qt::Key modifiers[] = {Qt::Key_Shift, Qt::Key_Control, Qt::Key_Meta, Qt::Key_Alt, Qt::Key_AltGr};
+    if (sequence.count() != 1 || sequence[0].key() == Qt::Key_unknown ||
+        std::find(std::begin(modifiers), std::end(modifiers), sequence[0].key()) != std::end(modifiers)) {
         throw InvalidArgumentException("Shortcut '" + text + "' names no single key.");
     }
-    return QKeySequence(QKeyCombination(modifiers, key[0].key()));
+    return sequence;
 }
 
 void CheckShortcutsUnique(const MenuItem& root) {

@@ -16,6 +16,10 @@ class WindowFrame : public QWidget {
 public:
     explicit WindowFrame(Window& owner);
 
+    // The application's menu bar changed: the open windows that show none of their own take up
+    // its shortcuts.
+    static void ApplicationMenuBarChanged();
+
 protected:
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;

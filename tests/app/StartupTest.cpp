@@ -48,7 +48,7 @@ TEST_P(ProgramRoadTest, EndsWithItsStatus) {
     EXPECT_EQ(errors.find("Unhandled") == std::string::npos, succeeds) << errors;
 }
 
-INSTANTIATE_TEST_SUITE_P(Roads, ProgramRoadTest, ::testing::Values("ctrl_q", "close_experiment", "startup_fails"),
+INSTANTIATE_TEST_SUITE_P(Roads, ProgramRoadTest, ::testing::Values("close_experiment", "startup_fails"),
                          [](const auto& row) { return std::string(row.param); });
 
 }  // namespace

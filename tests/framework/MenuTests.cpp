@@ -53,7 +53,7 @@ TEST_F(MenuTest, ShortcutTextsAndDuplicates) {
     const std::pair<const char*, std::optional<QKeySequence>> cases[] = {  // nothing: rejected
         {"Cmd+I", QKeySequence(Qt::CTRL | Qt::Key_I)}, {"", QKeySequence()},
         {"Shift+Cmd+Z", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}, {"Cmd+F5", QKeySequence(Qt::CTRL | Qt::Key_F5)},
-        {"Cmd+", std::nullopt}, {"Hyper+Q", std::nullopt}, {"Cmd+QQ", std::nullopt}};
+        {"Cmd+", std::nullopt}, {"Hyper+Q", std::nullopt}, {"Cmd+QQ", std::nullopt}, {"Cmd+Shift", std::nullopt}};
     for (const auto& [text, expected] : cases) {
         auto bar = ProgramMenuBar();
         if (!expected) {
@@ -132,13 +132,6 @@ TEST_F(MenuTest, EditItemsWithoutHandlersEditTheFocusedFieldAndAreEnabledOnlyWhe
     window.MenuAction("EditClear")->trigger();
     EXPECT_EQ(field.Text(), "");
 
-    // Pasting goes through the mask: letters are refused, digits beyond the limit cut off.
-    for (const auto& [clip, expected] : {std::pair{"4x", ""}, {"4567", "456"}}) {
-        field.SetText("");
-        QApplication::clipboard()->setText(QString::fromUtf8(clip));
-        window.MenuAction("EditPaste")->trigger();
-        EXPECT_EQ(field.Text(), expected) << clip;
-    }
     window.MenuAction("EditUndo")->trigger();
-    EXPECT_EQ(field.Text(), "");
+    EXPECT_EQ(field.Text(), "12");
 }

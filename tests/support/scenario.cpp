@@ -10,7 +10,6 @@
 #include "framework/Runtime.h"
 #include "framework/detail/WindowRegistry.h"
 
-#include <QApplication>
 #include <QTimer>
 #include <QtTest/QTest>
 #include <deque>
@@ -35,13 +34,6 @@ QWidget* Shown(const char* className) {
 void PressOn(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, widget->rect().center()); }
 
 const std::map<std::string, std::deque<Step>> kRoads = {
-    // Ctrl+Q typed in the focused field, which passes it to File > Quit.
-    {"ctrl_q",
-     {{"AboutWnd.AboutWnd", [] { PressOn(Shown("AboutWnd.AboutWnd")); }},
-      {"ControlWnd.ControlWnd", [] {
-           if (!QTest::qWaitForWindowActive(kestrow::ControlWnd().Widget())) throw std::runtime_error("not active");
-           QTest::keyClick(QApplication::focusWidget(), Qt::Key_Q, Qt::ControlModifier);
-       }}}},
     // The help window stays open, so only the experiment window's own Close ends the program.
     {"close_experiment",
      {{"AboutWnd.AboutWnd", [] { QTest::keyClick(Shown("AboutWnd.AboutWnd")->windowHandle(), Qt::Key_Space); }},
