@@ -113,6 +113,7 @@ TEST_F(LayoutTest, IsOneFixedWhiteWindowTitledKestrowUnderTheSharedMenuBar) {
     EXPECT_EQ(frame->windowFlags() & (Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint |
                                       Qt::WindowMaximizeButtonHint | Qt::WindowFullscreenButtonHint),
               Qt::WindowCloseButtonHint);
+    EXPECT_TRUE(Wnd().Content()->autoFillBackground());  // painted white, not left to the frame's grey
     EXPECT_EQ(Wnd().Content()->palette().color(QPalette::Window), QColor(Qt::white));
     EXPECT_EQ(Wnd().Content()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).size(), 19);
     EXPECT_EQ(Wnd().MenuBar(), kestrow::MenuBar1());
