@@ -23,7 +23,8 @@ TEST_F(CalculateTest, PassingInputsGiveTwoHeaderLinesAndOneLinePerTrial) {
         Press(Wnd(), "calcBtn");
     }
     const std::string line = "99 (99%)     1 (1%)\r";
-    EXPECT_EQ(Wnd().outFld().Editor()->toPlainText(), QString::fromStdString(kHeader + line + line).replace('\r', '\n'));
+    EXPECT_EQ(Wnd().outFld().Editor()->toPlainText(),
+              QString::fromStdString(kHeader + line + line).replace('\r', '\n'));
     EXPECT_TRUE(boxes.empty());
 }
 
@@ -67,7 +68,8 @@ INSTANTIATE_TEST_SUITE_P(Checks, FailingCheck, ::testing::Values(
 // A press runs the button's handler and still presses the button: it is drawn down until the
 // release. A handler that shows a box leaves it up, as the box takes the release.
 TEST_F(CalculateTest, APressRunsTheHandlerAndHoldsTheButtonDownUntilTheRelease) {
-    for (const auto& [name, down] : {std::pair{"calcBtn", true}, {"clearBtn", true}, {"helpBtn", true}, {"calcBtn", false}}) {
+    for (const auto& [name, down] :
+         {std::pair{"calcBtn", true}, {"clearBtn", true}, {"helpBtn", true}, {"calcBtn", false}}) {
         QPushButton* button = Wnd().ControlAs<fw::PushButton>(name).Button();
         QTest::mousePress(button, Qt::LeftButton, Qt::NoModifier, button->rect().center());
         EXPECT_EQ(button->isDown(), down) << name;

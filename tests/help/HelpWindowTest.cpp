@@ -1,5 +1,5 @@
-// The help window: one resizeable window however often it is asked for, the help text with its bold start,
-// edits kept while it is open and gone once it is closed, and Window › Control.
+// The help window: one resizeable window however often it is asked for, the help text with its
+// bold start, edits kept while it is open and gone once it is closed, and Window › Control.
 #include "AppTest.h"
 
 #include "help/HelpText.h"
