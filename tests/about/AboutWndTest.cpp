@@ -37,6 +37,7 @@ TEST_F(AboutTest, ShowsNameCreditAndPicture) {
     }
     ASSERT_NE(about.Canvas1().Backdrop(), nullptr);
     EXPECT_EQ(about.Canvas1().Backdrop(), kestrow::urn200());
+    EXPECT_EQ(about.Widget()->windowType(), Qt::Dialog);
     for (const QWidget* child : about.Content()->findChildren<QWidget*>()) EXPECT_EQ(child->focusPolicy(), Qt::NoFocus);
 }
 
@@ -66,6 +67,7 @@ INSTANTIATE_TEST_SUITE_P(
     Presses, HandOverTest,
     ::testing::Values(HandOverCase{"MouseOnTheWindow", [](About& a) { AppTest::Press(a.Content(), QPoint(10, 150)); }},
                       HandOverCase{"MouseOnThePicture", [](About& a) { AppTest::Press(a.Canvas1().Widget()); }},
+                      HandOverCase{"MouseOnTheName", [](About& a) { AppTest::Press(a.StaticText1().Widget()); }},
                       HandOverCase{"Letter", [](About& a) { KeyToWindow(a, Qt::Key_K); }},
                       HandOverCase{"Escape", [](About& a) { KeyToWindow(a, Qt::Key_Escape); }}),
     [](const auto& row) { return std::string(row.param.name); });

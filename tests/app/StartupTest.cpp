@@ -6,7 +6,6 @@
 #include "about/AboutWnd.h"
 #include "framework/Application.h"
 #include "framework/Runtime.h"
-#include "about/AboutWnd.h"
 #include "windows/MenuBar1.h"
 
 #include <QProcess>

@@ -1,7 +1,8 @@
 // Keys typed into the five fields and the results area, as real key events after "1": digits and
-// the editing keys (codes 8, 9, 127, 28, 29) pass silently, every other key beeps once and is
-// dropped; "." passes in the results area only; no key runs a button. Each field's length limit,
-// typed key by key. And Clear, which empties the fields but not the results.
+// the editing keys (codes 8, 9, 127, 28, 29) pass silently, a command key is left to the menus,
+// every other key beeps once and is dropped; "." passes in the results area only; no key runs a
+// button. Each field's length limit, typed key by key. And Clear, which empties the fields but not
+// the results.
 #include "ExperimentTest.h"
 
 #include <QPlainTextEdit>
@@ -29,15 +30,23 @@ const KeyCase kKeys[] = {
     {"full_stop_46", Qt::Key_Period, ".", {}, "1", 1, "1.", 0},
     {"minus_45", Qt::Key_Minus, "-", {}, "1", 1, "1", 1},
     {"letter", Qt::Key_A, "a", {}, "1", 1, "1", 1},
+    {"space", Qt::Key_Space, " ", {}, "1", 1, "1", 1},
+    {"command_letter_is_a_shortcut", Qt::Key_B, "b", Qt::ControlModifier, "1", 0, "1", 0},
     {"keypad_7", Qt::Key_7, "7", Qt::KeypadModifier, "17", 0, "17", 0},
     {"e_acute", Qt::Key_Eacute, "\xC3\xA9", {}, "1", 1, "1", 1},
     {"dotless_i", Qt::Key_unknown, "\xC4\xB1", {}, "1", 1, "1", 1},  // U+0131: its low byte is "1"
     {"arabic_indic_three", Qt::Key_unknown, "\xD9\xA3", {}, "1", 1, "1", 1},
+    {"emoji_beyond_16_bits", Qt::Key_unknown, "\xF0\x9F\x98\x80", {}, "1", 1, "1", 1},
     {"backspace", Qt::Key_Backspace, "\b", {}, "", 0, "", 0},
     {"delete_at_the_end", Qt::Key_Delete, "\x7F", {}, "1", 0, "1", 0},
     {"left", Qt::Key_Left, "", {}, "1", 0, "1", 0},
     {"right", Qt::Key_Right, "", {}, "1", 0, "1", 0},
     {"up", Qt::Key_Up, "", {}, "1", 1, "1", 1},
+    {"down", Qt::Key_Down, "", {}, "1", 1, "1", 1},
+    {"home", Qt::Key_Home, "", {}, "1", 1, "1", 1},
+    {"end", Qt::Key_End, "", {}, "1", 1, "1", 1},
+    {"page_up", Qt::Key_PageUp, "", {}, "1", 1, "1", 1},
+    {"page_down", Qt::Key_PageDown, "", {}, "1", 1, "1", 1},
     {"return_starts_no_line", Qt::Key_Return, "\r", {}, "1", 1, "1", 1},
     {"enter", Qt::Key_Enter, "\r", Qt::KeypadModifier, "1", 1, "1", 1},
     {"escape", Qt::Key_Escape, "\x1B", {}, "1", 1, "1", 1},

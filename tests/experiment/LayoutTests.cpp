@@ -112,8 +112,10 @@ TEST_F(LayoutTest, IsOneFixedWhiteWindowTitledKestrowUnderTheSharedMenuBar) {
     EXPECT_EQ(frame->windowFlags() & (Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint |
                                       Qt::WindowMaximizeButtonHint | Qt::WindowFullscreenButtonHint),
               Qt::WindowCloseButtonHint);
+    EXPECT_TRUE(Wnd().Content()->autoFillBackground());  // painted white, not left to the frame's grey
     EXPECT_EQ(Wnd().Content()->palette().color(QPalette::Window), QColor(Qt::white));
     EXPECT_EQ(Wnd().Content()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).size(), 19);
+    EXPECT_NE(Wnd().outFld().Editor()->frameShape(), QFrame::NoFrame);  // the results are boxed
     EXPECT_EQ(Wnd().MenuBar(), kestrow::MenuBar1());
     ASSERT_NE(Wnd().Canvas1().Backdrop(), nullptr);
     EXPECT_EQ(Wnd().Canvas1().Backdrop(), kestrow::icon_64());

@@ -1,5 +1,6 @@
 // Pictures by name: the folders the program names, searched in order, the one folder a test points
-// them to instead, and the guard that keeps every name inside its folder.
+// them to instead, and the guard that keeps every name inside its folder; and a picture drawn as a
+// canvas's backdrop.
 #include "FrameworkTest.h"
 
 #include <QCoreApplication>
@@ -37,7 +38,7 @@ TEST_F(PictureTest, ProgramFoldersInOrderUnlessATestFolderIsSet) {
     QTemporaryDir first(QCoreApplication::applicationDirPath() + QStringLiteral("/pictures-XXXXXX"));
     ASSERT_TRUE(root.isValid() && first.isValid());
     const QDir dir(root.path());
-    for (const char* sub : {"second", "test"}) ASSERT_TRUE(dir.mkdir(sub));
+    for (const char* sub : {"second", "test/sub"}) ASSERT_TRUE(dir.mkpath(sub));
     ASSERT_NO_FATAL_FAILURE(SavePicture(first.filePath("both.png"), 11));
     ASSERT_NO_FATAL_FAILURE(SavePicture(dir.filePath("second/both.png"), 12));
     ASSERT_NO_FATAL_FAILURE(SavePicture(dir.filePath("second/second.png"), 13));
@@ -53,39 +54,31 @@ TEST_F(PictureTest, ProgramFoldersInOrderUnlessATestFolderIsSet) {
     fw::Picture::SetResourceFolder(dir.filePath("test").toStdString());
     EXPECT_EQ(WidthOf("both"), 14);
     EXPECT_EQ(WidthOf("second"), 0);
+    // Each name below would load a picture but for the guard: "test" holds ".png", its parent "outside.png".
+    ASSERT_NO_FATAL_FAILURE(SavePicture(dir.filePath("test/.png"), 15));
+    ASSERT_NO_FATAL_FAILURE(SavePicture(dir.filePath("outside.png"), 16));
+    for (const std::string& name : {std::string(), std::string("../outside"), std::string("sub/../../outside.png"),
+                                    dir.filePath("outside.png").toStdString()}) {
+        EXPECT_EQ(fw::Picture::OpenFromApp(name), nullptr) << name;
+    }
     fw::Picture::SetResourceFolder("");
     EXPECT_EQ(WidthOf("both"), 11);
 }
 
-struct EscapeCase {
-    const char* name;
-    std::string picture; // relative to the folder searched, "<root>" for the absolute path of the folder above
-};
-void PrintTo(const EscapeCase& c, std::ostream* out) { *out << c.name; }
+using BackdropTest = FrameworkTest;
 
-class PictureGuardTest : public PictureTest, public ::testing::WithParamInterface<EscapeCase> {};
-
-// Each name below would load a picture but for the guard: the folder holds ".png", and the folder
-// above it "outside.png".
-TEST_P(PictureGuardTest, NameOutsideTheFolderLoadsNothing) {
-    ASSERT_TRUE(root.isValid());
-    const QDir dir(root.path());
-    ASSERT_TRUE(dir.mkpath("inner/sub"));
-    ASSERT_NO_FATAL_FAILURE(SavePicture(dir.filePath("outside.png"), 21));
-    ASSERT_NO_FATAL_FAILURE(SavePicture(dir.filePath("inner/.png"), 22));
-    ASSERT_NO_FATAL_FAILURE(SavePicture(dir.filePath("inner/inside.png"), 23));
-    fw::Picture::SetResourceFolder(dir.filePath("inner").toStdString());
-    ASSERT_EQ(WidthOf("inside"), 23);
-
-    std::string name = GetParam().picture;
-    if (name.rfind("<root>", 0) == 0) name.replace(0, 6, root.path().toStdString());
-    EXPECT_EQ(fw::Picture::OpenFromApp(name), nullptr) << name;
+TEST_F(BackdropTest, DrawnUnscaledAtTheTopLeftAndNilDrawsNothing) {
+    QImage image(12, 8, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    auto& canvas = OpenWith({}, {}).NewControl<fw::Canvas>("canvas");
+    fw::SetProperties(canvas, {{"Width", 40}, {"Height", 40}});
+    canvas.SetBackdrop(std::make_shared<fw::Picture>(image));
+    const QImage shown = canvas.Widget()->grab().toImage();
+    EXPECT_EQ(shown.pixelColor(0, 0), QColor(Qt::red));
+    EXPECT_EQ(shown.pixelColor(11, 7), QColor(Qt::red));
+    EXPECT_NE(shown.pixelColor(13, 9), QColor(Qt::red));
+    canvas.SetBackdrop(nullptr);
+    EXPECT_NE(canvas.Widget()->grab().toImage().pixelColor(0, 0), QColor(Qt::red));
 }
-
-INSTANTIATE_TEST_SUITE_P(Names, PictureGuardTest,
-                         ::testing::Values(EscapeCase{"Empty", ""}, EscapeCase{"Absolute", "<root>/outside.png"},
-                                           EscapeCase{"Parent", "../outside"},
-                                           EscapeCase{"ParentAfterASubfolder", "sub/../../outside.png"}),
-                         [](const auto& row) { return std::string(row.param.name); });
 
 } // namespace

@@ -1,0 +1,64 @@
+// A text field's length limit and digit mask, which hold for typed keys only.
+#include "FrameworkTest.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+
+namespace {
+
+// A field's limit and mask hold for typed keys (a paste goes in whole, see the real-desktop tests):
+// a key that would break either is dropped without a word; the limit counts characters.
+struct TypingCase {
+    const char* name;
+    int limit;
+    const char* mask;
+    const char* before;
+    bool selectAll;
+    const char* typed;
+    const char* after;
+};
+
+void PrintTo(const TypingCase& c, std::ostream* out) { *out << c.name; }
+
+class TypedLimitTest : public FrameworkTest, public ::testing::WithParamInterface<TypingCase> {};
+
+// QTest types ASCII only; other characters come as the key events of a keyboard layout that has them.
+void TypeText(QWidget* widget, const QString& text) {
+    for (const QChar c : text) {
+        if (c.unicode() < 0x80) {
+            QTest::keyClick(widget, c.toLatin1());
+            continue;
+        }
+        for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+            QKeyEvent key(type, Qt::Key_unknown, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(widget, &key);
+        }
+    }
+}
+
+TEST_P(TypedLimitTest, KeysThatWouldBreakTheLimitOrTheMaskAreDropped) {
+    const TypingCase& c = GetParam();
+    ProbeWindow& window = OpenWith({}, [&](ProbeWindow& w) {
+        fw::SetProperties(w.NewControl<fw::TextField>("field"),
+                          {{"MaximumCharactersAllowed", c.limit}, {"ValidationMask", c.mask}, {"Value", c.before}});
+    });
+    auto& field = window.ControlAs<fw::TextField>("field");
+    ASSERT_NO_FATAL_FAILURE(ShowActive(window));
+    field.SetFocus();
+    QTest::keyClick(field.Widget(), Qt::Key_End);
+    if (c.selectAll) QTest::keyClick(field.Widget(), Qt::Key_A, Qt::ControlModifier);
+    TypeText(field.Widget(), QString::fromUtf8(c.typed));
+    EXPECT_EQ(field.Text(), c.after);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Typing, TypedLimitTest,
+    ::testing::Values(TypingCase{"LimitAlone", 3, "", "", false, "ab12x", "ab1"},
+                      TypingCase{"MaskAlone", 0, "##", "", false, "1a23", "12"},
+                      TypingCase{"LimitCountsCharactersNotBytes", 2, "", "", false, "\xC3\xA9\xE2\x82\xACx", "\xC3\xA9\xE2\x82\xAC"},
+                      TypingCase{"SelectionReplacedWithinTheLimit", 2, "##", "12", true, "3", "3"},
+                      TypingCase{"BackspaceAtTheLimit", 2, "##", "12", false, "\b", "1"},
+                      TypingCase{"LongerTextTakesNoMoreKeys", 2, "", "abc", false, "d", "abc"}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+} // namespace
