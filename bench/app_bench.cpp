@@ -46,13 +46,9 @@ void Settle(const fw::TextArea& area) {
     editor->viewport()->repaint();
 }
 
-void Press(QWidget* button) {
-    QTest::mousePress(button, Qt::LeftButton, Qt::NoModifier, button->rect().center());
-}
+void Press(QWidget* button) { QTest::mousePress(button, Qt::LeftButton, Qt::NoModifier, button->rect().center()); }
 
-void Release(QWidget* button) {
-    QTest::mouseRelease(button, Qt::LeftButton, Qt::NoModifier, button->rect().center());
-}
+void Release(QWidget* button) { QTest::mouseRelease(button, Qt::LeftButton, Qt::NoModifier, button->rect().center()); }
 
 void CalculatePress(benchmark::State& state) {
     class kestrow::ControlWnd& window = LargestExperiment();
@@ -89,7 +85,7 @@ void DirectSet(benchmark::State& state) {
 }
 BENCHMARK(DirectSet)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv) {
     QuietOffscreen();

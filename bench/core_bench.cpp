@@ -15,8 +15,8 @@ void LargestExperiment(benchmark::State& state) {
     for (auto _ : state) {
         benchmark::DoNotOptimize(core::RunExperiment(largest, random));
     }
-    state.counters["lines/s"] = benchmark::Counter(static_cast<double>(state.iterations() * largest.reps),
-                                                   benchmark::Counter::kIsRate);
+    state.counters["lines/s"] =
+        benchmark::Counter(static_cast<double>(state.iterations() * largest.reps), benchmark::Counter::kIsRate);
 }
 BENCHMARK(LargestExperiment)->Unit(benchmark::kMicrosecond);
 
@@ -29,9 +29,9 @@ void LargestExperimentWithYield(benchmark::State& state) {
         benchmark::DoNotOptimize(core::RunExperiment(largest, random, yield));
     }
     benchmark::DoNotOptimize(yields);
-    state.counters["lines/s"] = benchmark::Counter(static_cast<double>(state.iterations() * largest.reps),
-                                                   benchmark::Counter::kIsRate);
+    state.counters["lines/s"] =
+        benchmark::Counter(static_cast<double>(state.iterations() * largest.reps), benchmark::Counter::kIsRate);
 }
 BENCHMARK(LargestExperimentWithYield)->Unit(benchmark::kMicrosecond);
 
-}  // namespace
+} // namespace

@@ -30,8 +30,14 @@ fw::TextArea& ResultsArea() {
     auto& window = fw::ImplicitWindow<BenchWindow>("BenchWnd.BenchWnd");
     if (auto* area = dynamic_cast<fw::TextArea*>(window.ControlByName("outFld"))) return *area;
     auto& area = window.NewControl<fw::TextArea>("outFld");
-    fw::SetProperties(area, {{"Left", 100}, {"Top", 165}, {"Width", 375}, {"Height", 475}, {"FontName", "Courier"},
-                             {"FontSize", 11.0F}, {"TextAlignment", 2}, {"HasHorizontalScrollbar", true},
+    fw::SetProperties(area, {{"Left", 100},
+                             {"Top", 165},
+                             {"Width", 375},
+                             {"Height", 475},
+                             {"FontName", "Courier"},
+                             {"FontSize", 11.0F},
+                             {"TextAlignment", 2},
+                             {"HasHorizontalScrollbar", true},
                              {"HasVerticalScrollbar", true}});
     return area;
 }

@@ -5,4 +5,4 @@ namespace core {
 
 ChanceSource::~ChanceSource() = default;
 
-}  // namespace core
+} // namespace core

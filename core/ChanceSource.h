@@ -17,4 +17,4 @@ public:
     virtual std::int64_t InRange(std::int64_t lo, std::int64_t hi) = 0;
 };
 
-}  // namespace core
+} // namespace core

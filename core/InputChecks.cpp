@@ -10,9 +10,7 @@ namespace core {
 
 namespace {
 
-CheckFailure Fail(InputField field) {
-    return {static_cast<int>(field) + 1, field, std::string(RuleOf(field).message)};
-}
+CheckFailure Fail(InputField field) { return {static_cast<int>(field) + 1, field, std::string(RuleOf(field).message)}; }
 
 // The field's whole number when its rule allows it.
 std::optional<std::int64_t> ReadWithin(const std::function<std::string(InputField)>& textOf, InputField field) {
@@ -23,7 +21,7 @@ std::optional<std::int64_t> ReadWithin(const std::function<std::string(InputFiel
     return value;
 }
 
-}  // namespace
+} // namespace
 
 std::optional<std::int64_t> WholeNumber(std::string_view text) {
     const double whole = std::trunc(Val(text));
@@ -59,4 +57,4 @@ CheckResult CheckInputs(const std::function<std::string(InputField)>& textOf) {
     return UrnInputs{*total, *red, *green, *add, *reps};
 }
 
-}  // namespace core
+} // namespace core

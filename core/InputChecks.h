@@ -26,9 +26,9 @@ struct UrnInputs {
 };
 
 struct CheckFailure {
-    int number;           // 1 to 5
-    InputField field;     // the field that gets the focus back
-    std::string message;  // the sentence for the message box, ending in one "\r"
+    int number;          // 1 to 5
+    InputField field;    // the field that gets the focus back
+    std::string message; // the sentence for the message box, ending in one "\r"
 
     bool operator==(const CheckFailure&) const = default;
 };
@@ -42,4 +42,4 @@ CheckResult CheckInputs(const std::function<std::string(InputField)>& textOf);
 // 64-bit whole number (an infinity, a NaN, or beyond the int64 range).
 std::optional<std::int64_t> WholeNumber(std::string_view text);
 
-}  // namespace core
+} // namespace core

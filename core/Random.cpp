@@ -8,9 +8,7 @@ namespace core {
 
 namespace {
 
-std::uint64_t Rotl(std::uint64_t x, int k) {
-    return (x << k) | (x >> (64 - k));
-}
+std::uint64_t Rotl(std::uint64_t x, int k) { return (x << k) | (x >> (64 - k)); }
 
 // splitmix64 spreads any seed over the whole state, so no state is all zero.
 std::uint64_t SplitMix(std::uint64_t& x) {
@@ -22,7 +20,7 @@ std::uint64_t SplitMix(std::uint64_t& x) {
 
 __extension__ typedef unsigned __int128 Wide;
 
-}  // namespace
+} // namespace
 
 Random::Random(std::uint64_t seed) {
     for (auto& word : state_) {
@@ -79,4 +77,4 @@ Random& SystemRandom() {
     return shared;
 }
 
-}  // namespace core
+} // namespace core

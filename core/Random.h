@@ -31,4 +31,4 @@ private:
 // The shared generator; not safe to use from more than one thread at a time.
 Random& SystemRandom();
 
-}  // namespace core
+} // namespace core

@@ -13,13 +13,9 @@ namespace core {
 
 namespace {
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
-}
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
 
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 std::size_t CountDigits(std::string_view text, std::size_t from) {
     std::size_t end = from;
@@ -94,7 +90,7 @@ Decoded DecodeFirst(std::string_view text) {
     return {code, size};
 }
 
-}  // namespace
+} // namespace
 
 double Val(std::string_view text) {
     std::size_t i = 0;
@@ -132,7 +128,8 @@ double Val(std::string_view text) {
 
     double value = 0.0;
     const char* first = text.data() + start;
-    if (std::from_chars(first, text.data() + i, value, std::chars_format::general).ec == std::errc::result_out_of_range) {
+    if (std::from_chars(first, text.data() + i, value, std::chars_format::general).ec ==
+        std::errc::result_out_of_range) {
         const auto intPart = text.substr(start, intDigits);
         const auto fracPart = fracDigits > 0 ? text.substr(start + intDigits + 1, fracDigits) : std::string_view{};
         const auto exponent = mantissaEnd < i ? text.substr(mantissaEnd + 1, i - mantissaEnd - 1) : std::string_view{};
@@ -157,7 +154,7 @@ std::string Format(double value, std::string_view pattern) {
     }
     double whole = std::round(value);
     if (whole == 0.0) {
-        whole = 0.0;  // drops the sign of -0 and of small negatives
+        whole = 0.0; // drops the sign of -0 and of small negatives
     }
     // Integral doubles print exactly with precision 0; the longest is 309 digits.
     char buffer[400];
@@ -200,4 +197,4 @@ std::int64_t Asc(std::string_view text) {
     return static_cast<std::int64_t>(DecodeFirst(text).codePoint);
 }
 
-}  // namespace core
+} // namespace core

@@ -35,4 +35,4 @@ std::string Chr(std::int64_t codePoint);
 // a malformed first character.
 std::int64_t Asc(std::string_view text);
 
-}  // namespace core
+} // namespace core

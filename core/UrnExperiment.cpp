@@ -20,7 +20,7 @@ constexpr std::size_t kLineBufferSize = 64;
 char* WriteShare(char* out, std::int64_t part, std::int64_t all) {
     const double share = (static_cast<double>(part) / static_cast<double>(all)) * 100.0;
     auto whole = static_cast<int>(share);
-    if (share - whole >= 0.5) {  // exact: a double minus its integer part loses nothing
+    if (share - whole >= 0.5) { // exact: a double minus its integer part loses nothing
         ++whole;
     }
     if (whole >= 100) {
@@ -55,7 +55,7 @@ char* WriteTrialLine(char* out, std::int64_t red, std::int64_t green) {
     return out;
 }
 
-}  // namespace
+} // namespace
 
 std::string TrialLine(std::int64_t red, std::int64_t green) {
     if (red < 0 || green < 0 || red > std::numeric_limits<std::int64_t>::max() - green || red + green == 0) {
@@ -96,4 +96,4 @@ std::string RunExperiment(const UrnInputs& inputs, ChanceSource& chance, const s
     return text;
 }
 
-}  // namespace core
+} // namespace core

@@ -31,4 +31,4 @@ std::string RunExperiment(const UrnInputs& inputs, ChanceSource& chance, const s
 // both at least 0, at least one ball in all. Otherwise std::invalid_argument.
 std::string TrialLine(std::int64_t red, std::int64_t green);
 
-}  // namespace core
+} // namespace core

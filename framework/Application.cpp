@@ -52,8 +52,8 @@ bool Application::IsEventImplemented(const std::string& eventName) const {
 }
 
 void Application::_x_SetVersionData(std::int64_t majorVersion, std::int64_t minorVersion, std::int64_t bugVersion,
-                                     std::int64_t nonReleaseVersion, std::int64_t stageCode, std::string longVersion,
-                                     std::string shortVersion, std::string packageInfo) {
+                                    std::int64_t nonReleaseVersion, std::int64_t stageCode, std::string longVersion,
+                                    std::string shortVersion, std::string packageInfo) {
     d_->major = majorVersion;
     d_->minor = minorVersion;
     d_->bug = bugVersion;
@@ -87,7 +87,8 @@ void Application::SetMenuBar(std::shared_ptr<fw::MenuBar> menuBar) {
     // Commands go to the active window when it is one of ours, else to the standard commands.
     detail::MenuPresenter::Callbacks callbacks{
         [](const MenuItem& item) {
-            if (Window* window = detail::FindWindowByWidget(QApplication::activeWindow())) return window->MenuItemEnabled(item);
+            if (Window* window = detail::FindWindowByWidget(QApplication::activeWindow()))
+                return window->MenuItemEnabled(item);
             return detail::DefaultMenuEnabled(item, QApplication::focusWidget());
         },
         [](const MenuItem& item) {

@@ -7,7 +7,8 @@
 
 namespace fw {
 
-Canvas::Canvas(Window& owner) : RectControl(owner, new detail::CanvasWidget, true), canvas_(static_cast<detail::CanvasWidget*>(Widget())) {
+Canvas::Canvas(Window& owner)
+    : RectControl(owner, new detail::CanvasWidget, true), canvas_(static_cast<detail::CanvasWidget*>(Widget())) {
     Declare("AllowFocus", false, [this](const PropertyValue&) { UpdateFocusPolicy(); });
     Declare("AllowFocusRing", true);
     Declare("AllowTabs", false);

@@ -18,7 +18,8 @@ template <class T, class U>
 T& CheckedCast(U* object) {
     if (object == nullptr) throw NilObjectException();
     T* typed = dynamic_cast<T*>(object);
-    if (typed == nullptr) throw IllegalCastException("The object is not a " + detail::ReadableTypeName(typeid(T)) + ".");
+    if (typed == nullptr)
+        throw IllegalCastException("The object is not a " + detail::ReadableTypeName(typeid(T)) + ".");
     return *typed;
 }
 

@@ -11,7 +11,8 @@ namespace fw {
 Label::Label(Window& owner) : RectControl(owner, new QLabel, false), label_(static_cast<QLabel*>(Widget())) {
     label_->setTextFormat(Qt::PlainText);
     label_->setAlignment(Qt::AlignLeading | Qt::AlignTop);
-    Declare("Value", "", [this](const PropertyValue& value) { label_->setText(detail::ToQtLines(value.As<std::string>())); });
+    Declare("Value", "",
+            [this](const PropertyValue& value) { label_->setText(detail::ToQtLines(value.As<std::string>())); });
     Declare("Multiline", false, [this](const PropertyValue& value) { label_->setWordWrap(value.As<bool>()); });
     Declare("Selectable", false, [this](const PropertyValue& value) {
         label_->setTextInteractionFlags(value.As<bool>() ? Qt::TextSelectableByMouse : Qt::NoTextInteraction);

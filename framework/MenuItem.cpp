@@ -41,8 +41,10 @@ void MenuItem::SetShortcut(const std::string& shortcut) {
 void MenuItem::AddMenu(std::shared_ptr<MenuItem> item) {
     RequireUiThread();
     if (!item) throw NilObjectException("AddMenu was given a nil menu item.");
-    if (dynamic_cast<const MenuBar*>(item.get()) != nullptr) throw InvalidArgumentException("A menu bar cannot be a child.");
-    if (item->parent_ != nullptr) throw InvalidArgumentException("Menu item '" + item->name_ + "' already has a parent.");
+    if (dynamic_cast<const MenuBar*>(item.get()) != nullptr)
+        throw InvalidArgumentException("A menu bar cannot be a child.");
+    if (item->parent_ != nullptr)
+        throw InvalidArgumentException("Menu item '" + item->name_ + "' already has a parent.");
     for (const MenuItem* up = this; up != nullptr; up = up->parent_) {
         if (up == item.get()) throw InvalidArgumentException("A menu item cannot contain its own ancestor.");
     }

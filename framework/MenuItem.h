@@ -54,9 +54,13 @@ public:
 
     // Checked forms: NilObjectException when absent, IllegalCastException for another class.
     template <class T = MenuItem>
-    std::shared_ptr<T> ChildAs(const std::string& name) const { return CheckedPointerCast<T>(Child(name)); }
+    std::shared_ptr<T> ChildAs(const std::string& name) const {
+        return CheckedPointerCast<T>(Child(name));
+    }
     template <class T = MenuItem>
-    std::shared_ptr<T> LookupAs(const std::string& name) const { return CheckedPointerCast<T>(Lookup(name)); }
+    std::shared_ptr<T> LookupAs(const std::string& name) const {
+        return CheckedPointerCast<T>(Lookup(name));
+    }
 
 private:
     std::string name_;

@@ -77,9 +77,7 @@ std::vector<std::string> PropertyHolder::PropertyNames() const {
 
 const PropertyValue& PropertyHolder::StoredValue(const std::string& name) const { return Find(name).value; }
 
-void PropertyHolder::Store(const std::string& name, PropertyValue value) {
-    Find(name).value = std::move(value);
-}
+void PropertyHolder::Store(const std::string& name, PropertyValue value) { Find(name).value = std::move(value); }
 
 void SetProperties(PropertyHolder& target, const PropertyTable& table) {
     RequireUiThread();

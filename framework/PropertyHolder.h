@@ -40,7 +40,9 @@ protected:
     void Declare(const std::string& name, PropertyValue initial, Apply apply = {}, Read read = {});
 
     template <class T>
-    const T& Stored(const std::string& name) const { return StoredValue(name).As<T>(); }
+    const T& Stored(const std::string& name) const {
+        return StoredValue(name).As<T>();
+    }
     const PropertyValue& StoredValue(const std::string& name) const;
     // Records a value changed by other means (Show, Hide) without applying it again.
     void Store(const std::string& name, PropertyValue value);

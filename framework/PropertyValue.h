@@ -33,7 +33,9 @@ public:
 
     const Variant& Get() const noexcept { return value_; }
     template <class T>
-    bool Is() const noexcept { return std::holds_alternative<T>(value_); }
+    bool Is() const noexcept {
+        return std::holds_alternative<T>(value_);
+    }
 
     // The value as T; TypeMismatchException when it holds another type.
     template <class T>

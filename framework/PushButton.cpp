@@ -9,7 +9,8 @@
 namespace fw {
 
 PushButton::PushButton(Window& owner)
-    : RectControl(owner, new detail::PushButtonWidget, false), button_(static_cast<detail::PushButtonWidget*>(Widget())) {
+    : RectControl(owner, new detail::PushButtonWidget, false),
+      button_(static_cast<detail::PushButtonWidget*>(Widget())) {
     button_->setAutoDefault(false);
     button_->onPress = [this](const QPoint& at) {
         if (!MouseDown.IsBound()) return false;

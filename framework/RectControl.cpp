@@ -44,7 +44,8 @@ RectControl::RectControl(Window& owner, QWidget* widget, bool tabStop) : Control
     Declare("Height", 22, geometry);
     Declare("Visible", true, [this](const PropertyValue& value) { widget_->setHidden(!value.As<bool>()); });
     Declare("Enabled", true, [this](const PropertyValue& value) { widget_->setEnabled(value.As<bool>()); });
-    Declare("Tooltip", "", [this](const PropertyValue& value) { widget_->setToolTip(detail::ToQt(value.As<std::string>())); });
+    Declare("Tooltip", "",
+            [this](const PropertyValue& value) { widget_->setToolTip(detail::ToQt(value.As<std::string>())); });
     Declare("TabStop", tabStop, [this](const PropertyValue&) { UpdateFocusPolicy(); });
     Declare("TabIndex", 0, [this](const PropertyValue&) { TabOrderChanged(); });
     for (const char* kept : {"Transparent", "AllowAutoDeactivate", "LockLeft", "LockTop", "LockRight", "LockBottom"}) {
@@ -64,7 +65,8 @@ void RectControl::SetFocus() {
 }
 
 void RectControl::ApplyGeometry() {
-    widget_->setGeometry(detail::ClampToInt(Stored<std::int64_t>("Left")), detail::ClampToInt(Stored<std::int64_t>("Top")),
+    widget_->setGeometry(detail::ClampToInt(Stored<std::int64_t>("Left")),
+                         detail::ClampToInt(Stored<std::int64_t>("Top")),
                          detail::ClampToInt(Stored<std::int64_t>("Width"), 0, QWIDGETSIZE_MAX),
                          detail::ClampToInt(Stored<std::int64_t>("Height"), 0, QWIDGETSIZE_MAX));
 }
@@ -88,7 +90,8 @@ void RectControl::DeclareFont() {
     });
     Declare("FontUnit", 0, [this](const PropertyValue& value) {
         const auto unit = value.As<std::int64_t>();
-        if (unit != 0 && unit != 1) throw InvalidArgumentException(Describe() + ": FontUnit must be 0 (points) or 1 (pixels).");
+        if (unit != 0 && unit != 1)
+            throw InvalidArgumentException(Describe() + ": FontUnit must be 0 (points) or 1 (pixels).");
         ApplyFont();
     });
     Declare("Bold", false, font);

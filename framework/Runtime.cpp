@@ -62,7 +62,8 @@ void Report(const std::string& className, const std::string& message) noexcept {
 
 void RuntimeInit(int& argc, char** argv) {
     auto& state = State();
-    if (state.qtApp || QCoreApplication::instance() != nullptr) throw RuntimeException("The runtime is already initialised.");
+    if (state.qtApp || QCoreApplication::instance() != nullptr)
+        throw RuntimeException("The runtime is already initialised.");
     state = RuntimeState{};
     state.qtApp = std::make_unique<QApplication>(argc, argv);
     detail::MarkUiThread(true);
@@ -100,9 +101,9 @@ void RuntimeAnnounceFrameworkVersion(double builtFor) {
 
 void RuntimeInitExternalClasses() {
     RequireUiThread();
-    for (const char* name : {"NilObjectException", "IllegalCastException", "ThreadAccessingUIException",
-                             "KeyNotFoundException", "TypeMismatchException", "InvalidArgumentException",
-                             "OutOfBoundsException"}) {
+    for (const char* name :
+         {"NilObjectException", "IllegalCastException", "ThreadAccessingUIException", "KeyNotFoundException",
+          "TypeMismatchException", "InvalidArgumentException", "OutOfBoundsException"}) {
         RegisterClass(name, "RuntimeException", {});
     }
 }

@@ -5,11 +5,9 @@
 
 namespace fw {
 
-RuntimeException::RuntimeException(std::string message)
-    : RuntimeException("RuntimeException", std::move(message)) {}
+RuntimeException::RuntimeException(std::string message) : RuntimeException("RuntimeException", std::move(message)) {}
 
 RuntimeException::RuntimeException(std::string className, std::string message)
-    : className_(std::move(className)), message_(std::move(message)),
-      what_(className_ + ": " + message_) {}
+    : className_(std::move(className)), message_(std::move(message)), what_(className_ + ": " + message_) {}
 
 } // namespace fw

@@ -47,8 +47,7 @@ public:
 // A property name that the object does not have.
 class KeyNotFoundException : public RuntimeException {
 public:
-    explicit KeyNotFoundException(std::string message)
-        : RuntimeException("KeyNotFoundException", std::move(message)) {}
+    explicit KeyNotFoundException(std::string message) : RuntimeException("KeyNotFoundException", std::move(message)) {}
 };
 
 // A property value of the wrong type.
@@ -68,8 +67,7 @@ public:
 
 class OutOfBoundsException : public RuntimeException {
 public:
-    explicit OutOfBoundsException(std::string message)
-        : RuntimeException("OutOfBoundsException", std::move(message)) {}
+    explicit OutOfBoundsException(std::string message) : RuntimeException("OutOfBoundsException", std::move(message)) {}
 };
 
 } // namespace fw

@@ -41,10 +41,12 @@ bool StyledText::IsBold(std::int64_t position) const {
         throw OutOfBoundsException("No character at position " + std::to_string(position) + ".");
     }
     const QTextBlock block = document->findBlock(at);
-    if (at == block.position() + block.length() - 1) return document->findBlock(at + 1).charFormat().fontWeight() >= QFont::Bold;
+    if (at == block.position() + block.length() - 1)
+        return document->findBlock(at + 1).charFormat().fontWeight() >= QFont::Bold;
     for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
         const QTextFragment piece = fragment.fragment();
-        if (at >= piece.position() && at < piece.position() + piece.length()) return piece.charFormat().fontWeight() >= QFont::Bold;
+        if (at >= piece.position() && at < piece.position() + piece.length())
+            return piece.charFormat().fontWeight() >= QFont::Bold;
     }
     return false;
 }

@@ -38,8 +38,9 @@ TextArea::TextArea(Window& owner)
     }
     QObject::connect(edit_, &QPlainTextEdit::undoAvailable, edit_, [this] { EditStateChanged(); });
 
-    Declare("Value", "", [this](const PropertyValue& value) { SetText(value.As<std::string>()); },
-            [this] { return PropertyValue(Text()); });
+    Declare(
+        "Value", "", [this](const PropertyValue& value) { SetText(value.As<std::string>()); },
+        [this] { return PropertyValue(Text()); });
     Declare("ReadOnly", false, [this](const PropertyValue& value) { edit_->setReadOnly(value.As<bool>()); });
     Declare("HasBorder", true, [this](const PropertyValue& value) {
         edit_->setFrameShape(value.As<bool>() ? QFrame::StyledPanel : QFrame::NoFrame);
@@ -53,9 +54,8 @@ TextArea::TextArea(Window& owner)
         }
     });
     Declare("AllowTabs", false, [this](const PropertyValue& value) { edit_->setTabChangesFocus(!value.As<bool>()); });
-    Declare("AllowFocusRing", true, [this](const PropertyValue& value) {
-        edit_->setAttribute(Qt::WA_MacShowFocusRect, value.As<bool>());
-    });
+    Declare("AllowFocusRing", true,
+            [this](const PropertyValue& value) { edit_->setAttribute(Qt::WA_MacShowFocusRect, value.As<bool>()); });
     DeclareColor("TextColor", QPalette::Text, Color{0x000000});
     DeclareColor("BackgroundColor", QPalette::Base, Color{0xFFFFFF});
     DeclareTextAlignment([this](Qt::Alignment horizontal) {
@@ -78,7 +78,8 @@ void TextArea::ApplyWrapAndScrollbars() {
     const bool horizontal = Stored<bool>("HasHorizontalScrollbar");
     edit_->setLineWrapMode(horizontal ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
     edit_->setHorizontalScrollBarPolicy(horizontal ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
-    edit_->setVerticalScrollBarPolicy(Stored<bool>("HasVerticalScrollbar") ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    edit_->setVerticalScrollBarPolicy(Stored<bool>("HasVerticalScrollbar") ? Qt::ScrollBarAsNeeded
+                                                                           : Qt::ScrollBarAlwaysOff);
 }
 
 const std::string& TextArea::Text() const {
@@ -86,7 +87,8 @@ const std::string& TextArea::Text() const {
     if (!userEdited_) return lastSet_;
     QString text = edit_->document()->toRawText();
     for (QChar& c : text) {
-        if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator || c == QLatin1Char('\n')) c = QLatin1Char('\r');
+        if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator || c == QLatin1Char('\n'))
+            c = QLatin1Char('\r');
     }
     edited_ = detail::FromQt(text);
     return edited_;

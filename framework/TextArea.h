@@ -56,9 +56,9 @@ private:
     detail::PlainTextEdit* edit_;
     std::string lastSet_;
     mutable std::string edited_; // the user's edited text, as last read
-    bool userEdited_ = false; // the document no longer holds lastSet_
-    bool styled_ = false;     // styles were set, so appending must not extend them
-    int internalChange_ = 0;  // our own changes are not the user's edits
+    bool userEdited_ = false;    // the document no longer holds lastSet_
+    bool styled_ = false;        // styles were set, so appending must not extend them
+    int internalChange_ = 0;     // our own changes are not the user's edits
 };
 
 } // namespace fw

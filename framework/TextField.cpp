@@ -22,8 +22,9 @@ TextField::TextField(Window& owner)
     QObject::connect(edit_, &QLineEdit::textChanged, edit_, [this] { EditStateChanged(); });
     QObject::connect(edit_, &QLineEdit::selectionChanged, edit_, [this] { EditStateChanged(); });
 
-    Declare("Value", "", [this](const PropertyValue& value) { edit_->setText(detail::ToQt(value.As<std::string>())); },
-            [this] { return PropertyValue(Text()); });
+    Declare(
+        "Value", "", [this](const PropertyValue& value) { edit_->setText(detail::ToQt(value.As<std::string>())); },
+        [this] { return PropertyValue(Text()); });
     Declare("MaximumCharactersAllowed", 0, [this](const PropertyValue& value) {
         if (value.As<std::int64_t>() < 0) {
             throw InvalidArgumentException(Describe() + ": MaximumCharactersAllowed cannot be negative.");
@@ -40,10 +41,10 @@ TextField::TextField(Window& owner)
     });
     Declare("ReadOnly", false, [this](const PropertyValue& value) { edit_->setReadOnly(value.As<bool>()); });
     Declare("HasBorder", true, [this](const PropertyValue& value) { edit_->setFrame(value.As<bool>()); });
-    Declare("Hint", "", [this](const PropertyValue& value) { edit_->setPlaceholderText(detail::ToQt(value.As<std::string>())); });
-    Declare("AllowFocusRing", true, [this](const PropertyValue& value) {
-        edit_->setAttribute(Qt::WA_MacShowFocusRect, value.As<bool>());
-    });
+    Declare("Hint", "",
+            [this](const PropertyValue& value) { edit_->setPlaceholderText(detail::ToQt(value.As<std::string>())); });
+    Declare("AllowFocusRing", true,
+            [this](const PropertyValue& value) { edit_->setAttribute(Qt::WA_MacShowFocusRect, value.As<bool>()); });
     DeclareColor("TextColor", QPalette::Text, Color{0x000000});
     DeclareColor("BackgroundColor", QPalette::Base, Color{0xFFFFFF});
     DeclareTextAlignment([this](Qt::Alignment horizontal) { edit_->setAlignment(horizontal | Qt::AlignVCenter); });
@@ -56,7 +57,8 @@ TextField::TextField(Window& owner)
 
 bool TextField::TypedKeyFits(const std::string& key) const {
     const QString typed = detail::ToQt(key);
-    if (typed.isEmpty() || typed.front() < QLatin1Char(' ') || typed.front() == QChar(0x7F)) return true; // editing keys
+    if (typed.isEmpty() || typed.front() < QLatin1Char(' ') || typed.front() == QChar(0x7F))
+        return true; // editing keys
     QString after = edit_->text();
     if (edit_->hasSelectedText()) {
         after.replace(edit_->selectionStart(), edit_->selectedText().size(), typed);
@@ -68,8 +70,9 @@ bool TextField::TypedKeyFits(const std::string& key) const {
     const auto& mask = Stored<std::string>("ValidationMask");
     if (maximum > 0 && characters > maximum) return false;
     if (mask.empty()) return true;
-    return characters <= static_cast<std::int64_t>(mask.size()) &&
-           std::all_of(after.begin(), after.end(), [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); });
+    return characters <= static_cast<std::int64_t>(mask.size()) && std::all_of(after.begin(), after.end(), [](QChar c) {
+               return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+           });
 }
 
 std::string TextField::Text() const {

@@ -39,9 +39,9 @@ struct Window::Impl {
     std::shared_ptr<fw::MenuBar> menuBar;
     QMenuBar* qtMenuBar = nullptr; // child of frame while shown
     std::unique_ptr<detail::MenuPresenter> presenter;
-    const fw::MenuBar* presented = nullptr; // the tree the presenter shows
+    const fw::MenuBar* presented = nullptr;              // the tree the presenter shows
     std::unique_ptr<detail::MenuPresenter> appShortcuts; // the application's, while no bar of its own shows
-    std::vector<std::unique_ptr<Control>> controls; // creation order
+    std::vector<std::unique_ptr<Control>> controls;      // creation order
     std::map<std::string, std::function<bool()>> menuHandlers;
     QPointer<QWidget> editFocus; // the control that last had the focus, menu bar aside
     bool constructed = false;
@@ -86,7 +86,8 @@ Window::Window(std::string className) : d_(std::make_unique<Impl>()) {
     d_->content = new QWidget(d_->frame);
     d_->layout->addWidget(d_->content);
     QObject::connect(qApp, &QApplication::focusChanged, d_->frame, [this](QWidget*, QWidget* now) {
-        if (now != nullptr && now->window() == d_->frame && qobject_cast<QMenuBar*>(now) == nullptr) d_->editFocus = now;
+        if (now != nullptr && now->window() == d_->frame && qobject_cast<QMenuBar*>(now) == nullptr)
+            d_->editFocus = now;
     });
     DeclareProperties();
     d_->frame->setWindowTitle(ShownTitle(""));
@@ -112,8 +113,8 @@ void Window::DeclareProperties() {
         const char* name;
         int initial;
     };
-    for (const Size size : {Size{"Width", 300}, Size{"Height", 300}, Size{"MinimumWidth", 64}, Size{"MinimumHeight", 64},
-                            Size{"MaximumWidth", 32000}, Size{"MaximumHeight", 32000}}) {
+    for (const Size size : {Size{"Width", 300}, Size{"Height", 300}, Size{"MinimumWidth", 64},
+                            Size{"MinimumHeight", 64}, Size{"MaximumWidth", 32000}, Size{"MaximumHeight", 32000}}) {
         Declare(size.name, size.initial, [this, name = size.name](const PropertyValue& value) {
             RequireNonNegative(value, name);
             ApplyGeometry();
@@ -126,9 +127,8 @@ void Window::DeclareProperties() {
         UpdateMenuBarWidget();
         ApplyGeometry();
     });
-    Declare("Title", "", [this](const PropertyValue& value) {
-        d_->frame->setWindowTitle(ShownTitle(value.As<std::string>()));
-    });
+    Declare("Title", "",
+            [this](const PropertyValue& value) { d_->frame->setWindowTitle(ShownTitle(value.As<std::string>())); });
     Declare("HasCloseButton", true, flags);
     Declare("HasMaximizeButton", true, flags);
     Declare("HasMinimizeButton", true, flags);
@@ -256,9 +256,11 @@ void Window::Place() {
     if (active == d_->frame) active = nullptr;
     const QSize size = d_->frame->size();
     QScreen* screen = d_->frame->screen() != nullptr ? d_->frame->screen() : QGuiApplication::primaryScreen();
-    const QPoint screenCentre = screen != nullptr ? screen->availableGeometry().center() : QPoint(size.width(), size.height());
+    const QPoint screenCentre =
+        screen != nullptr ? screen->availableGeometry().center() : QPoint(size.width(), size.height());
     QPoint topLeft = screenCentre - QPoint(size.width() / 2, size.height() / 2);
-    if (code == 1 && active != nullptr) topLeft = active->geometry().center() - QPoint(size.width() / 2, size.height() / 2);
+    if (code == 1 && active != nullptr)
+        topLeft = active->geometry().center() - QPoint(size.width() / 2, size.height() / 2);
     if (code == 3 && active != nullptr) topLeft = active->pos() + QPoint(30, 30);
     d_->frame->move(topLeft);
 }

@@ -81,7 +81,9 @@ public:
     Control* ControlByName(const std::string& name) const;
     // Checked: NilObjectException when there is none, IllegalCastException for another class.
     template <class T>
-    T& ControlAs(const std::string& name) const { return CheckedCast<T>(ControlByName(name)); }
+    T& ControlAs(const std::string& name) const {
+        return CheckedCast<T>(ControlByName(name));
+    }
 
     // Choosing the menu item of that name in this window calls the handler; true means handled.
     void AddMenuHandler(const std::string& itemName, std::function<bool()> handler);
@@ -105,8 +107,8 @@ public:
     virtual void Event_Close() {}
 
     // Qt side, for tests and special needs.
-    QWidget* Widget() const noexcept;  // the top-level window
-    QWidget* Content() const noexcept; // the area under the menu bar that holds the controls
+    QWidget* Widget() const noexcept;                       // the top-level window
+    QWidget* Content() const noexcept;                      // the area under the menu bar that holds the controls
     QAction* MenuAction(const std::string& itemName) const; // this window's action for the item, or null
 
     std::string Describe() const override;

@@ -27,9 +27,7 @@ void Require(bool condition) {
     }
 }
 
-bool Within(std::int64_t value, std::int64_t lo, std::int64_t hi) {
-    return value >= lo && value <= hi;
-}
+bool Within(std::int64_t value, std::int64_t lo, std::int64_t hi) { return value >= lo && value <= hi; }
 
 // "##0": the nearest whole number, halves away from zero, no "-0".
 std::string ReferenceFormat(double value) {
@@ -41,13 +39,13 @@ std::string ReferenceFormat(double value) {
     }
     const double magnitude = std::fabs(value);
     double whole = std::floor(magnitude);
-    if (magnitude - whole >= 0.5) {  // exact: the fraction of a double is a double
+    if (magnitude - whole >= 0.5) { // exact: the fraction of a double is a double
         whole += 1.0;
     }
     if (whole == 0.0) {
         return "0";
     }
-    char digits[400];  // an integral double prints exactly; the longest has 309 digits
+    char digits[400]; // an integral double prints exactly; the longest has 309 digits
     std::snprintf(digits, sizeof digits, "%.0f", whole);
     return (value < 0 ? "-" : "") + std::string(digits);
 }
@@ -58,19 +56,20 @@ std::string ReferenceShare(std::int64_t part, std::int64_t all) {
 
 // Counts the trial line refuses throw; the others give the reference line.
 void CheckTrialLine(std::int64_t red, std::int64_t green) {
-    const bool valid = red >= 0 && green >= 0 && red <= std::numeric_limits<std::int64_t>::max() - green &&
-                       red + green > 0;
+    const bool valid =
+        red >= 0 && green >= 0 && red <= std::numeric_limits<std::int64_t>::max() - green && red + green > 0;
     try {
         const std::string line = core::TrialLine(red, green);
         const std::string redText = std::to_string(red);
         Require(valid && line == redText + (redText.size() == 1 ? "  (" : " (") + ReferenceShare(red, red + green) +
-                                     "     " + std::to_string(green) + " (" + ReferenceShare(green, red + green) + "\r");
+                                     "     " + std::to_string(green) + " (" + ReferenceShare(green, red + green) +
+                                     "\r");
     } catch (const std::invalid_argument&) {
         Require(!valid);
     }
 }
 
-}  // namespace
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view input(reinterpret_cast<const char*>(data), size);
@@ -90,7 +89,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const double value = core::Val(text);
         values[i] = value;
         Require(!std::isnan(value));
-        Require(core::Val(text + "x") == value);  // nothing after the number counts
+        Require(core::Val(text + "x") == value); // nothing after the number counts
         if (!text.empty() && text.size() <= 15 && text.find_first_not_of("0123456789") == std::string::npos) {
             Require(value == static_cast<double>(std::stoll(text)));
         }

@@ -64,7 +64,8 @@ bool FilterKeyEvent(QEvent* event, const KeyHooks& hooks) {
     if (event->type() == QEvent::ShortcutOverride) {
         auto* key = static_cast<QKeyEvent*>(event);
         const QKeyCombination combination = key->keyCombination();
-        const QKeySequence sequence(QKeyCombination(combination.keyboardModifiers() & ~Qt::KeypadModifier, combination.key()));
+        const QKeySequence sequence(
+            QKeyCombination(combination.keyboardModifiers() & ~Qt::KeypadModifier, combination.key()));
         if (hooks.claimsShortcut && hooks.claimsShortcut(sequence)) {
             event->ignore(); // not overridden: the shortcut goes to the menu
             return true;

@@ -17,8 +17,8 @@ namespace fw::detail {
 std::optional<std::string> KeyText(const QKeyEvent& event);
 
 struct KeyHooks {
-    std::function<bool(const std::string&)> keyDown;           // true drops the key
-    std::function<bool(const QKeySequence&)> claimsShortcut;   // a menu item of the window owns it
+    std::function<bool(const std::string&)> keyDown;         // true drops the key
+    std::function<bool(const QKeySequence&)> claimsShortcut; // a menu item of the window owns it
 };
 
 // Called first in a widget's event(): raises KeyDown for key presses and lets menu shortcuts pass

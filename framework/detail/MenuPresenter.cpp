@@ -25,7 +25,8 @@ QAction::MenuRole RoleOf(const MenuItem& item) {
 } // namespace
 
 MenuPresenter::MenuPresenter(std::shared_ptr<MenuBar> tree, QWidget* host, Callbacks callbacks)
-    : tree_(std::move(tree)), host_(host), menus_(qobject_cast<QMenuBar*>(host) != nullptr), callbacks_(std::move(callbacks)) {
+    : tree_(std::move(tree)), host_(host), menus_(qobject_cast<QMenuBar*>(host) != nullptr),
+      callbacks_(std::move(callbacks)) {
     Build(*tree_, nullptr);
     QObject::connect(qApp, &QApplication::focusChanged, host, [this] { Refresh(); });
     QObject::connect(QApplication::clipboard(), &QClipboard::dataChanged, host, [this] { Refresh(); });

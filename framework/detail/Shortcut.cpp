@@ -35,11 +35,13 @@ QKeySequence ParseShortcut(const std::string& text) {
     if (text.empty()) return {};
     QString portable = ToQt(text);
 #ifdef Q_OS_MACOS
-    portable.replace(QRegularExpression(QStringLiteral("\\b(?:Ctrl|Control)\\+"), QRegularExpression::CaseInsensitiveOption),
-                     QStringLiteral("Meta+"));
+    portable.replace(
+        QRegularExpression(QStringLiteral("\\b(?:Ctrl|Control)\\+"), QRegularExpression::CaseInsensitiveOption),
+        QStringLiteral("Meta+"));
 #endif
-    portable.replace(QRegularExpression(QStringLiteral("\\b(?:Cmd|Command)\\+"), QRegularExpression::CaseInsensitiveOption),
-                     QStringLiteral("Ctrl+"));
+    portable.replace(
+        QRegularExpression(QStringLiteral("\\b(?:Cmd|Command)\\+"), QRegularExpression::CaseInsensitiveOption),
+        QStringLiteral("Ctrl+"));
     const QKeySequence sequence = QKeySequence::fromString(portable, QKeySequence::PortableText);
     // What Qt cannot read comes back as an unknown key; a modifier alone is no key either.
     static const Qt::Key modifiers[] = {Qt::Key_Shift, Qt::Key_Control, Qt::Key_Meta, Qt::Key_Alt, Qt::Key_AltGr};

@@ -20,7 +20,8 @@ class FrameAccessible : public QAccessibleWidget {
 public:
     explicit FrameAccessible(QWidget* frame) : QAccessibleWidget(frame, QAccessible::Window) {}
     QAccessible::Role role() const override {
-        return (widget()->windowFlags() & Qt::WindowType_Mask) == Qt::Dialog ? QAccessible::Dialog : QAccessible::Window;
+        return (widget()->windowFlags() & Qt::WindowType_Mask) == Qt::Dialog ? QAccessible::Dialog
+                                                                             : QAccessible::Window;
     }
 };
 

@@ -60,7 +60,7 @@ TEST_P(HandOverTest, HidesTheAboutWindowAndBringsTheExperimentWindowToTheFront) 
     EXPECT_EQ(fw::detail::OpenWindows().size(), 2u);
     EXPECT_FALSE(IsShown(kAbout));
     EXPECT_EQ(about.Timer1().Property("RunMode"), fw::PropertyValue(1)); // still armed
-    EXPECT_FALSE(about.Event_KeyDown("k")); // the key is not consumed
+    EXPECT_FALSE(about.Event_KeyDown("k"));                              // the key is not consumed
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -80,7 +80,7 @@ TEST_F(AboutTest, TimerHandsOverAgainAfterAnEarlyClick) {
     Press(about.Content(), QPoint(10, 150));
     ASSERT_TRUE(WaitActive(kExperiment));
     ASSERT_NO_FATAL_FAILURE(ShowActive(kestrow::helpWnd()));
-    ASSERT_NO_FATAL_FAILURE(ShowActive(kestrow::AboutWnd()));  // the same window (command tests)
+    ASSERT_NO_FATAL_FAILURE(ShowActive(kestrow::AboutWnd())); // the same window (command tests)
 
     ASSERT_TRUE(QTest::qWaitFor([] { return !IsShown(kAbout); }, kTimerWaitMs));
     EXPECT_TRUE(WaitActive(kExperiment));
@@ -109,4 +109,4 @@ TEST_F(AboutTest, ClosedThenAskedForAgainIsNewAndHandsOverByItself) {
     EXPECT_EQ(OpenWindow(kAbout), &about);
 }
 
-}  // namespace
+} // namespace

@@ -26,8 +26,8 @@ TEST_F(StartTest, OpensOnlyTheAboutWindowUnderTheSharedMenuBar) {
 TEST_F(StartTest, VersionDataReadsBack) {
     const fw::Application& app = fw::NotNil(fw::RuntimeAppObject());
     EXPECT_EQ(app.ClassName(), "Kestrow");
-    EXPECT_EQ(std::vector<std::int64_t>({app.MajorVersion(), app.MinorVersion(), app.BugVersion(),
-                                         app.NonReleaseVersion(), app.StageCode()}),
+    EXPECT_EQ(std::vector<std::int64_t>(
+                  {app.MajorVersion(), app.MinorVersion(), app.BugVersion(), app.NonReleaseVersion(), app.StageCode()}),
               std::vector<std::int64_t>({1, 0, 0, 0, 0}));
     EXPECT_EQ(std::tuple(app.LongVersion(), app.ShortVersion(), app.PackageInfo()),
               std::tuple(std::string("© the Kestrow authors"), std::string("1.0"), std::string("Kestrow")));
@@ -50,4 +50,4 @@ TEST_P(ProgramRoadTest, EndsWithItsStatus) {
 INSTANTIATE_TEST_SUITE_P(Roads, ProgramRoadTest, ::testing::Values("close_experiment", "startup_fails"),
                          [](const auto& row) { return std::string(row.param); });
 
-}  // namespace
+} // namespace

@@ -10,15 +10,35 @@
 using namespace core;
 
 TEST(InputChecks, StopAtTheFirstFailedCheckWithItsMessage) {
-    struct Row { std::array<std::string, 5> texts; int failed; };  // failed: 0 when all pass
+    struct Row {
+        std::array<std::string, 5> texts;
+        int failed;
+    }; // failed: 0 when all pass
     const Row rows[] = {
-        {{"10", "6", "4", "1", "100"}, 0}, {{"2", "1", "1", "0", "1"}, 0}, {{"100", "99", "1", "10", "10000"}, 0},
-        {{"100", "1", "99", "10", "10000"}, 0}, {{" +10", "\t6", "4abc", "+0", "100."}, 0},
-        {{"1", "0"}, 1}, {{"101"}, 1}, {{""}, 1}, {{"1e999"}, 1}, {{"99999999999999999999"}, 1}, {{"-1e19"}, 1},
-        {{"9223372036854775808"}, 1}, {{"10", "0"}, 2}, {{"100", "100"}, 2}, {{"10", "1e400"}, 2},
-        {{"10", "6", "0"}, 3}, {{"100", "99", "100"}, 3}, {{"10", "6", "5"}, 3}, {{"10", "6", "3.9"}, 3},
-        {{"10", "6", "4", "-1"}, 4}, {{"10", "6", "4", "11"}, 4},
-        {{"10", "6", "4", "1", "0"}, 5}, {{"10", "6", "4", "1", "10001"}, 5}, {{"10", "6", "4", "1", "-1e999"}, 5},
+        {{"10", "6", "4", "1", "100"}, 0},
+        {{"2", "1", "1", "0", "1"}, 0},
+        {{"100", "99", "1", "10", "10000"}, 0},
+        {{"100", "1", "99", "10", "10000"}, 0},
+        {{" +10", "\t6", "4abc", "+0", "100."}, 0},
+        {{"1", "0"}, 1},
+        {{"101"}, 1},
+        {{""}, 1},
+        {{"1e999"}, 1},
+        {{"99999999999999999999"}, 1},
+        {{"-1e19"}, 1},
+        {{"9223372036854775808"}, 1},
+        {{"10", "0"}, 2},
+        {{"100", "100"}, 2},
+        {{"10", "1e400"}, 2},
+        {{"10", "6", "0"}, 3},
+        {{"100", "99", "100"}, 3},
+        {{"10", "6", "5"}, 3},
+        {{"10", "6", "3.9"}, 3},
+        {{"10", "6", "4", "-1"}, 4},
+        {{"10", "6", "4", "11"}, 4},
+        {{"10", "6", "4", "1", "0"}, 5},
+        {{"10", "6", "4", "1", "10001"}, 5},
+        {{"10", "6", "4", "1", "-1e999"}, 5},
     };
     const char* const messages[] = {
         "The total number of balls can range from 2-100.\r",
@@ -39,7 +59,8 @@ TEST(InputChecks, StopAtTheFirstFailedCheckWithItsMessage) {
             EXPECT_EQ(asked[i], static_cast<InputField>(i));
         }
         if (row.failed != 0) {
-            EXPECT_EQ(std::get<CheckFailure>(result), (CheckFailure{row.failed, asked.back(), messages[row.failed - 1]}));
+            EXPECT_EQ(std::get<CheckFailure>(result),
+                      (CheckFailure{row.failed, asked.back(), messages[row.failed - 1]}));
         } else {
             EXPECT_TRUE(std::holds_alternative<UrnInputs>(result));
         }
@@ -51,5 +72,5 @@ TEST(InputChecks, YieldTheNumbersTruncatedTowardZero) {
     const auto result = CheckInputs([&](InputField field) { return texts[static_cast<std::size_t>(field)]; });
     EXPECT_EQ(std::get<UrnInputs>(result), (UrnInputs{2, 1, 1, 0, 10'000}));
     EXPECT_EQ(WholeNumber("-9223372036854775808"), std::numeric_limits<std::int64_t>::min());
-    EXPECT_EQ(WholeNumber("9223372036854775807"), std::nullopt);  // rounds to 2^63 as a double
+    EXPECT_EQ(WholeNumber("9223372036854775807"), std::nullopt); // rounds to 2^63 as a double
 }

@@ -20,14 +20,14 @@ constexpr std::uint64_t seed = 2024;
 struct RangeCase {
     const char* name;
     std::int64_t lo, hi;
-    std::array<std::int64_t, 8> draws;  // from a fresh Random(seed)
+    std::array<std::int64_t, 8> draws; // from a fresh Random(seed)
 };
 
 void PrintTo(const RangeCase& c, std::ostream* out) { *out << c.name; }
 
 class RandomKnownRange : public ::testing::TestWithParam<RangeCase> {};
 
-}  // namespace
+} // namespace
 
 TEST(Random, KnownSequenceFromAFixedSeed) {
     Random random(seed);
@@ -52,18 +52,23 @@ TEST_P(RandomKnownRange, DrawsTheKnownValues) {
 INSTANTIATE_TEST_SUITE_P(
     Ranges, RandomKnownRange,
     ::testing::Values(
-        RangeCase{"Die", 1, 6, {1, 5, 1, 1, 5, 2, 3, 2}},
-        RangeCase{"Percent", 1, 100, {6, 79, 8, 16, 78, 25, 40, 26}},
+        RangeCase{"Die", 1, 6, {1, 5, 1, 1, 5, 2, 3, 2}}, RangeCase{"Percent", 1, 100, {6, 79, 8, 16, 78, 25, 40, 26}},
         RangeCase{"LargestUrn", 1, 100099, {5585, 78288, 7213, 15988, 77442, 24512, 39473, 25727}},
         RangeCase{"Negative", -3, -1, {-3, -1, -3, -3, -1, -3, -2, -3}},
         RangeCase{"Single", 5, 5, {5, 5, 5, 5, 5, 5, 5, 5}},
         RangeCase{"LowestPair", min64, min64 + 1, {min64, min64 + 1, min64, min64, min64 + 1, min64, min64, min64}},
-        RangeCase{"HighestPair", max64 - 1, max64,
+        RangeCase{"HighestPair",
+                  max64 - 1,
+                  max64,
                   {max64 - 1, max64, max64 - 1, max64 - 1, max64, max64 - 1, max64 - 1, max64 - 1}},
-        RangeCase{"WholeInt64", min64, max64,
+        RangeCase{"WholeInt64",
+                  min64,
+                  max64,
                   {-8194174890306734290, 5203896100300918885, -7894192998266810367, -6277134256869038997,
                    5047958704815999655, -4706278626242374411, -1949160658001041496, -4482424874948527252}},
-        RangeCase{"TwoThirdsOfTwoTo64", min64, 3074457345618258602,
+        RangeCase{"TwoThirdsOfTwoTo64",
+                  min64,
+                  3074457345618258602,
                   {-8537240605822748130, -8337252677796132181, -7259213516864284601, -6211976429779841544,
                    -6062740595583943438, -2376122023489490632, -8600271263479153726, -364694055098689558}}),
     [](const auto& row) { return std::string(row.param.name); });

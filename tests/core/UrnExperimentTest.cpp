@@ -1,7 +1,7 @@
 // The results text: trial lines, growth under scripted chance and the largest run. The fuzz target
 // compares trial lines with a reference for any counts.
-#include "core/Random.h"
 #include "core/UrnExperiment.h"
+#include "core/Random.h"
 
 #include <gtest/gtest.h>
 
@@ -25,10 +25,16 @@ struct Scripted final : ChanceSource {
 
 TEST(UrnExperiment, TrialLinesFollowTheSpacingAndRoundingRules) {
     const std::tuple<std::int64_t, std::int64_t, std::string> rows[] = {
-        {6, 4, "6  (60%)     4 (40%)\r"},   {9, 1, "9  (90%)     1 (10%)\r"},   {10, 1, "10 (91%)     1 (9%)\r"},
-        {23, 17, "23 (57%)     17 (43%)\r"}, {1, 7, "1  (13%)     7 (88%)\r"},  {1, 201, "1  (0%)     201 (100%)\r"},
-        {209, 1, "209 (100%)     1 (0%)\r"}, {100089, 1, "100089 (100%)     1 (0%)\r"},
-        {50045, 50045, "50045 (50%)     50045 (50%)\r"}, {0, 3, "0  (0%)     3 (100%)\r"},
+        {6, 4, "6  (60%)     4 (40%)\r"},
+        {9, 1, "9  (90%)     1 (10%)\r"},
+        {10, 1, "10 (91%)     1 (9%)\r"},
+        {23, 17, "23 (57%)     17 (43%)\r"},
+        {1, 7, "1  (13%)     7 (88%)\r"},
+        {1, 201, "1  (0%)     201 (100%)\r"},
+        {209, 1, "209 (100%)     1 (0%)\r"},
+        {100089, 1, "100089 (100%)     1 (0%)\r"},
+        {50045, 50045, "50045 (50%)     50045 (50%)\r"},
+        {0, 3, "0  (0%)     3 (100%)\r"},
     };
     for (const auto& [red, green, line] : rows) {
         EXPECT_EQ(TrialLine(red, green), line);
@@ -50,7 +56,7 @@ TEST(UrnExperiment, EachDrawGrowsTheDrawnColour) {
 
 TEST(UrnExperiment, TooManyRepetitionsAndChanceOutsideTheUrnAreRefused) {
     Scripted outside;
-    outside.answers = {11};  // one past the urn of ten
+    outside.answers = {11}; // one past the urn of ten
     EXPECT_THROW(RunExperiment({10, 6, 4, 1, 10'001}, SystemRandom()), std::invalid_argument);
     EXPECT_THROW(RunExperiment({10, 6, 4, 1, 5}, outside), std::out_of_range);
 }
@@ -62,7 +68,7 @@ TEST(UrnExperiment, LargestRunHasCarriageReturnLinesOnly) {
     EXPECT_EQ(yields, 10'000);
     EXPECT_EQ(std::count(text.begin(), text.end(), '\r'), 10'002);
     EXPECT_TRUE(text.find('\n') == std::string::npos && text.back() == '\r');
-    EXPECT_LE(text.size(), kResultsHeader.size() + kMaxTrialLineSize * 10'000U);  // the buffer reserved ahead
+    EXPECT_LE(text.size(), kResultsHeader.size() + kMaxTrialLineSize * 10'000U); // the buffer reserved ahead
 }
 
-}  // namespace
+} // namespace

@@ -32,7 +32,7 @@ TEST_F(AboutWindowOnDesktop, HasNoTitleTextIsAWindowToScreenReadersAndQuitsOnCtr
 
 TEST_F(AboutWindowOnDesktop, AboutTitleBringsItBackWhenMinimised) {
     StartKestrow();
-    ASSERT_TRUE(HandedOver());  // the timer is spent: once shown, the About window stays
+    ASSERT_TRUE(HandedOver()); // the timer is spent: once shown, the About window stays
     ASSERT_TRUE(ChooseMenuItem(kExperiment, "File", "About Title"));
     ASSERT_TRUE(InFront(kAbout));
     ASSERT_TRUE(Minimised(kAbout));
@@ -41,4 +41,4 @@ TEST_F(AboutWindowOnDesktop, AboutTitleBringsItBackWhenMinimised) {
     EXPECT_TRUE(InFront(kAbout));
 }
 
-}  // namespace
+} // namespace

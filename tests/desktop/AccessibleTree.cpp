@@ -27,7 +27,7 @@ std::string Unescaped(const QString& field) {
     return text;
 }
 
-}  // namespace
+} // namespace
 
 AccessibleTree AccessibleTree::Read(long long pid) {
     AccessibleTree tree;
@@ -77,8 +77,8 @@ const AccessibleNode* AccessibleTree::Find(const std::string& role, const std::s
     return Find([&](const AccessibleNode& node) { return node.role == role && node.name == name; }, under);
 }
 
-std::vector<const AccessibleNode*> AccessibleTree::Below(const AccessibleNode& node,
-                                                         const std::function<bool(const AccessibleNode&)>& match) const {
+std::vector<const AccessibleNode*>
+AccessibleTree::Below(const AccessibleNode& node, const std::function<bool(const AccessibleNode&)>& match) const {
     std::vector<const AccessibleNode*> found;
     const auto start = static_cast<std::size_t>(&node - nodes_.data());
     for (std::size_t i = start + 1; i < nodes_.size() && nodes_[i].depth > node.depth; ++i) {

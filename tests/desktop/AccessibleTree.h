@@ -11,11 +11,11 @@
 
 struct AccessibleNode {
     int depth = 0;
-    std::string role;  // as AT-SPI names it: "frame", "dialog", "menu item", "push button", "text" ...
+    std::string role; // as AT-SPI names it: "frame", "dialog", "menu item", "push button", "text" ...
     std::string name;
-    std::set<std::string> states;  // "enabled", "showing", "focused" ...
-    QRect extents;                 // on the screen
-    std::string text;              // the contents of a text object
+    std::set<std::string> states; // "enabled", "showing", "focused" ...
+    QRect extents;                // on the screen
+    std::string text;             // the contents of a text object
 
     bool Has(const char* state) const { return states.count(state) != 0; }
     QPoint Centre() const { return extents.center(); }
@@ -31,7 +31,8 @@ public:
     // The first node, below `under` or anywhere, for which `match` holds; null when none does.
     const AccessibleNode* Find(const std::function<bool(const AccessibleNode&)>& match,
                                const AccessibleNode* under = nullptr) const;
-    const AccessibleNode* Find(const std::string& role, const std::string& name, const AccessibleNode* under = nullptr) const;
+    const AccessibleNode* Find(const std::string& role, const std::string& name,
+                               const AccessibleNode* under = nullptr) const;
     // Every node below `node` for which `match` holds, in order.
     std::vector<const AccessibleNode*> Below(const AccessibleNode& node,
                                              const std::function<bool(const AccessibleNode&)>& match) const;

@@ -55,7 +55,7 @@ std::vector<WindowId> WindowList(const std::string& value) {
     return windows;
 }
 
-}  // namespace
+} // namespace
 
 std::optional<std::string> Run(const QString& program, const QStringList& arguments, const QByteArray& input) {
     QProcess tool;
@@ -98,7 +98,8 @@ std::optional<WindowId> ActiveWindow() {
 void Keys(const QStringList& keys) { Run(QStringLiteral("xdotool"), QStringList{"key"} + keys); }
 
 void ClickAt(QPoint onScreen) {
-    Run(QStringLiteral("xdotool"), {"mousemove", QString::number(onScreen.x()), QString::number(onScreen.y()), "click", "1"});
+    Run(QStringLiteral("xdotool"),
+        {"mousemove", QString::number(onScreen.x()), QString::number(onScreen.y()), "click", "1"});
 }
 
 void Minimise(WindowId window) { Run(QStringLiteral("xdotool"), {"windowminimize", "--sync", Hex(window)}); }
@@ -117,4 +118,4 @@ std::unique_ptr<QProcess> OfferOnClipboard(const std::string& text) {
     return owner;
 }
 
-}  // namespace desktop
+} // namespace desktop

@@ -42,4 +42,4 @@ std::string Clipboard();
 // once Clipboard() reads the text).
 std::unique_ptr<QProcess> OfferOnClipboard(const std::string& text);
 
-}  // namespace desktop
+} // namespace desktop

@@ -21,7 +21,7 @@ QByteArray FirstLine(QProcess& process) {
     return process.canReadLine() ? process.readLine().trimmed() : QByteArray();
 }
 
-}  // namespace
+} // namespace
 
 bool DesktopSession::Spawn(QProcess& process, const QString& program, const QStringList& arguments) {
     const pid_t group = group_;
@@ -42,8 +42,10 @@ std::string DesktopSession::Start() {
     for (const char* name : {"WAYLAND_DISPLAY", "AT_SPI_BUS_ADDRESS", "SESSION_MANAGER", "QT_QPA_PLATFORMTHEME"}) {
         qunsetenv(name);
     }
-    for (const auto& [name, folder] : {std::pair{"XDG_RUNTIME_DIR", ""}, {"XDG_CONFIG_HOME", "/config"},
-                                       {"XDG_CACHE_HOME", "/cache"}, {"XDG_DATA_HOME", "/data"}}) {
+    for (const auto& [name, folder] : {std::pair{"XDG_RUNTIME_DIR", ""},
+                                       {"XDG_CONFIG_HOME", "/config"},
+                                       {"XDG_CACHE_HOME", "/cache"},
+                                       {"XDG_DATA_HOME", "/data"}}) {
         const QString path = home_.path() + QLatin1String(folder);
         QDir().mkpath(path);
         qputenv(name, QFile::encodeName(path));
@@ -75,7 +77,8 @@ std::string DesktopSession::Start() {
     qputenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
     // Under AddressSanitizer: Qt's xcb platform starts by handing strndup an unterminated buffer (in
     // libxkbcommon-x11), which strict string checks report; the offscreen tests keep them on.
-    if (qEnvironmentVariableIsSet("ASAN_OPTIONS")) qputenv("ASAN_OPTIONS", qgetenv("ASAN_OPTIONS") + ":strict_string_checks=0");
+    if (qEnvironmentVariableIsSet("ASAN_OPTIONS"))
+        qputenv("ASAN_OPTIONS", qgetenv("ASAN_OPTIONS") + ":strict_string_checks=0");
     return {};
 }
 
@@ -85,8 +88,7 @@ void DesktopSession::Stop() {
     for (QProcess* process : {&windowManager_, &bus_, &server_}) process->waitForFinished(kStartMs);
     // The accessibility bus and registry that the session bus started end with the group.
     const auto groupGone = [this] {
-        while (::waitpid(-group_, nullptr, WNOHANG) > 0) {
-        }
+        while (::waitpid(-group_, nullptr, WNOHANG) > 0) {}
         return ::kill(-group_, 0) != 0;
     };
     if (!QTest::qWaitFor(groupGone, 5000)) ::kill(-group_, SIGKILL);

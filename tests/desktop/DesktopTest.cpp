@@ -8,7 +8,9 @@ bool DesktopTest::Eventually(const std::function<bool()>& condition, int timeout
     return QTest::qWaitFor(condition, timeoutMs);
 }
 
-void DesktopTest::StartKestrow() { program = std::make_unique<RunningProgram>(QStringLiteral(KESTROW_PROGRAM), QStringList{}); }
+void DesktopTest::StartKestrow() {
+    program = std::make_unique<RunningProgram>(QStringLiteral(KESTROW_PROGRAM), QStringList{});
+}
 
 void DesktopTest::StartProbe(const QStringList& arguments) {
     program = std::make_unique<RunningProgram>(QStringLiteral(KESTROW_DESKTOP_PROBE), arguments);
@@ -42,7 +44,8 @@ AccessibleTree DesktopTest::TreeWhere(const std::function<bool(const AccessibleT
 const AccessibleNode* DesktopTest::WindowNode(const AccessibleTree& tree, const std::string& className) {
     for (const AccessibleNode* window : tree.Windows()) {
         const bool calculate = tree.Find("push button", "Calculate", window) != nullptr;
-        const bool menuBar = tree.Find([](const AccessibleNode& node) { return node.role == "menu bar"; }, window) != nullptr;
+        const bool menuBar =
+            tree.Find([](const AccessibleNode& node) { return node.role == "menu bar"; }, window) != nullptr;
         const bool nameLabel = tree.Find("label", "Kestrow", window) != nullptr;
         if ((className == kExperiment && calculate) || (className == kHelp && menuBar && !calculate) ||
             (className == kAbout && nameLabel && !menuBar)) {
@@ -52,19 +55,22 @@ const AccessibleNode* DesktopTest::WindowNode(const AccessibleTree& tree, const 
     return nullptr;
 }
 
-const AccessibleNode* DesktopTest::NodeIn(const AccessibleTree& tree, const std::string& className, const std::string& role,
-                                          const std::string& name) {
+const AccessibleNode* DesktopTest::NodeIn(const AccessibleTree& tree, const std::string& className,
+                                          const std::string& role, const std::string& name) {
     const AccessibleNode* window = WindowNode(tree, className);
     return window != nullptr ? tree.Find(role, name, window) : nullptr;
 }
 
 namespace {
 
-bool OnScreen(const AccessibleNode* node) { return node != nullptr && node->Has("showing") && !node->extents.isEmpty(); }
+bool OnScreen(const AccessibleNode* node) {
+    return node != nullptr && node->Has("showing") && !node->extents.isEmpty();
+}
 
-}  // namespace
+} // namespace
 
-::testing::AssertionResult DesktopTest::Click(const std::string& className, const std::string& role, const std::string& name) {
+::testing::AssertionResult DesktopTest::Click(const std::string& className, const std::string& role,
+                                              const std::string& name) {
     const auto tree = TreeWhere([&](const AccessibleTree& t) { return OnScreen(NodeIn(t, className, role, name)); });
     const AccessibleNode* node = NodeIn(tree, className, role, name);
     if (!OnScreen(node)) {
@@ -107,5 +113,6 @@ bool OnScreen(const AccessibleNode* node) { return node != nullptr && node->Has(
         return ::testing::AssertionSuccess();
     }
     if (!window) return ::testing::AssertionFailure() << className << " is hidden";
-    return ::testing::AssertionFailure() << className << (desktop::IsMinimised(*window) ? " stays minimised" : " is not active");
+    return ::testing::AssertionFailure() << className
+                                         << (desktop::IsMinimised(*window) ? " stays minimised" : " is not active");
 }

@@ -35,12 +35,13 @@ public:
     // a menu bar without it (help), the name label without a menu bar (About).
     static const AccessibleNode* WindowNode(const AccessibleTree& tree, const std::string& className);
     // The node of that role and name in the window of that class.
-    static const AccessibleNode* NodeIn(const AccessibleTree& tree, const std::string& className, const std::string& role,
-                                        const std::string& name);
+    static const AccessibleNode* NodeIn(const AccessibleTree& tree, const std::string& className,
+                                        const std::string& role, const std::string& name);
     // Clicks the node of that role and name in the window once it is on the screen.
     ::testing::AssertionResult Click(const std::string& className, const std::string& role, const std::string& name);
     // Clicks the menu's title in the window's menu bar, then the item in the menu that opens.
-    ::testing::AssertionResult ChooseMenuItem(const std::string& className, const std::string& menu, const std::string& item);
+    ::testing::AssertionResult ChooseMenuItem(const std::string& className, const std::string& menu,
+                                              const std::string& item);
     // The window minimised as its minimise button does, and its window manager's answer awaited.
     ::testing::AssertionResult Minimised(const std::string& className);
     // The window shown (not minimised) and active.

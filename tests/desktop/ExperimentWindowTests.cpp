@@ -25,7 +25,7 @@ TEST_F(ExperimentWindowOnDesktop, ShowsItsTitleIsAFrameToScreenReadersAndQuitsOn
 
 struct MenuRoad {
     const char* name;
-    std::function<void(DesktopTest&)> open;  // opens the Edit menu of the experiment window
+    std::function<void(DesktopTest&)> open; // opens the Edit menu of the experiment window
 };
 void PrintTo(const MenuRoad& road, std::ostream* out) { *out << road.name; }
 
@@ -44,7 +44,7 @@ class EditMenuOnDesktop : public DesktopTest, public ::testing::WithParamInterfa
 
 TEST_P(EditMenuOnDesktop, OffersAndDoesTheEditsOfTheFocusedField) {
     StartKestrow();
-    ASSERT_TRUE(HandedOver());  // the focus is in Total Balls, which holds "10", caret at the end
+    ASSERT_TRUE(HandedOver()); // the focus is in Total Balls, which holds "10", caret at the end
     const auto clipboard = desktop::OfferOnClipboard("7");
     ASSERT_TRUE(Eventually([] { return desktop::Clipboard() == "7"; }));
 
@@ -53,7 +53,8 @@ TEST_P(EditMenuOnDesktop, OffersAndDoesTheEditsOfTheFocusedField) {
     const AccessibleNode* title = NodeIn(tree, kExperiment, "menu item", "Edit");
     ASSERT_TRUE(title != nullptr && MenuShowing(tree, "Edit"));
     std::vector<std::string> enabled;
-    for (const AccessibleNode* item : tree.Below(*title, [](const AccessibleNode& n) { return n.role == "menu item"; })) {
+    for (const AccessibleNode* item :
+         tree.Below(*title, [](const AccessibleNode& n) { return n.role == "menu item"; })) {
         if (item->Has("enabled")) enabled.push_back(item->name);
     }
     EXPECT_EQ(enabled, (std::vector<std::string>{"Paste", "Select All"}));
@@ -72,24 +73,28 @@ TEST_P(EditMenuOnDesktop, OffersAndDoesTheEditsOfTheFocusedField) {
     EXPECT_TRUE(titleAfter->Has("enabled"));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Roads, EditMenuOnDesktop,
-    ::testing::Values(MenuRoad{"ClickOnItsTitle",
-                               [](DesktopTest& test) { ASSERT_TRUE(test.Click(DesktopTest::kExperiment, "menu item", "Edit")); }},
-                      MenuRoad{"ItsMnemonic", [](DesktopTest&) { desktop::Keys({"alt+e"}); }},
-                      MenuRoad{"ItsMnemonicAfterLeavingTheFileMenu",
-                               [](DesktopTest& test) {
-                                   ASSERT_NO_FATAL_FAILURE(OpenFileMenuFirst(test));
-                                   desktop::Keys({"Escape"});
-                                   ASSERT_TRUE(test.Eventually([&] { return !MenuShowing(test.program->Tree(), "File"); }));
-                                   desktop::Keys({"alt+e"});
-                               }},
-                      MenuRoad{"ArrowFromTheFileMenu",
-                               [](DesktopTest& test) {
-                                   ASSERT_NO_FATAL_FAILURE(OpenFileMenuFirst(test));
-                                   desktop::Keys({"Right"});
-                               }}),
-    [](const auto& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(Roads, EditMenuOnDesktop,
+                         ::testing::Values(MenuRoad{"ClickOnItsTitle",
+                                                    [](DesktopTest& test) {
+                                                        ASSERT_TRUE(
+                                                            test.Click(DesktopTest::kExperiment, "menu item", "Edit"));
+                                                    }},
+                                           MenuRoad{"ItsMnemonic", [](DesktopTest&) { desktop::Keys({"alt+e"}); }},
+                                           MenuRoad{"ItsMnemonicAfterLeavingTheFileMenu",
+                                                    [](DesktopTest& test) {
+                                                        ASSERT_NO_FATAL_FAILURE(OpenFileMenuFirst(test));
+                                                        desktop::Keys({"Escape"});
+                                                        ASSERT_TRUE(test.Eventually([&] {
+                                                            return !MenuShowing(test.program->Tree(), "File");
+                                                        }));
+                                                        desktop::Keys({"alt+e"});
+                                                    }},
+                                           MenuRoad{"ArrowFromTheFileMenu",
+                                                    [](DesktopTest& test) {
+                                                        ASSERT_NO_FATAL_FAILURE(OpenFileMenuFirst(test));
+                                                        desktop::Keys({"Right"});
+                                                    }}),
+                         [](const auto& row) { return std::string(row.param.name); });
 
 // With nothing to edit (the fields cleared, nothing on the clipboard) the Edit menu still opens,
 // its items all disabled.
@@ -97,7 +102,9 @@ TEST_F(ExperimentWindowOnDesktop, EditMenuOpensWhenNothingCanBeEdited) {
     StartKestrow();
     ASSERT_TRUE(HandedOver());
     ASSERT_TRUE(Click(kExperiment, "push button", "Clear"));
-    const auto emptyFieldFocused = [](const AccessibleNode& n) { return n.role == "text" && n.Has("focused") && n.text.empty(); };
+    const auto emptyFieldFocused = [](const AccessibleNode& n) {
+        return n.role == "text" && n.Has("focused") && n.text.empty();
+    };
     ASSERT_TRUE(Eventually([&] {
         const auto tree = program->Tree();
         const AccessibleNode* window = WindowNode(tree, kExperiment);
@@ -107,14 +114,15 @@ TEST_F(ExperimentWindowOnDesktop, EditMenuOpensWhenNothingCanBeEdited) {
     const AccessibleTree tree = TreeWhere([](const AccessibleTree& t) { return MenuShowing(t, "Edit"); });
     const AccessibleNode* title = NodeIn(tree, kExperiment, "menu item", "Edit");
     ASSERT_TRUE(title != nullptr && MenuShowing(tree, "Edit")) << "the Edit menu did not open";
-    EXPECT_TRUE(tree.Below(*title, [](const AccessibleNode& n) { return n.role == "menu item" && n.Has("enabled"); }).empty());
+    EXPECT_TRUE(
+        tree.Below(*title, [](const AccessibleNode& n) { return n.role == "menu item" && n.Has("enabled"); }).empty());
 }
 
 // ---- Pastes go into a field whole; Calculate's checks judge them and show their message.
 
 struct PasteCase {
     const char* name;
-    int tabs;  // from Total Balls to the field
+    int tabs; // from Total Balls to the field
     std::string pasted;
     std::string message;
 };
@@ -133,8 +141,9 @@ std::vector<const AccessibleNode*> Fields(const AccessibleTree& tree) {
 
 const AccessibleNode* Results(const AccessibleTree& tree) {
     const AccessibleNode* window = DesktopTest::WindowNode(tree, DesktopTest::kExperiment);
-    return window == nullptr ? nullptr
-                             : tree.Find([](const AccessibleNode& n) { return n.role == "text" && n.Has("multi line"); }, window);
+    return window == nullptr
+               ? nullptr
+               : tree.Find([](const AccessibleNode& n) { return n.role == "text" && n.Has("multi line"); }, window);
 }
 
 TEST_P(PasteOnDesktop, GoesInWholeAndCalculateShowsTheCheckMessage) {
@@ -154,7 +163,8 @@ TEST_P(PasteOnDesktop, GoesInWholeAndCalculateShowsTheCheckMessage) {
 
     ASSERT_TRUE(Click(kExperiment, "push button", "Calculate"));
     const auto boxShowing = [](const AccessibleTree& t) {
-        return t.Find([](const AccessibleNode& n) { return n.depth == 1 && n.role == "alert" && n.Has("showing"); }) != nullptr;
+        return t.Find([](const AccessibleNode& n) { return n.depth == 1 && n.role == "alert" && n.Has("showing"); }) !=
+               nullptr;
     };
     const AccessibleTree withBox = TreeWhere(boxShowing);
     ASSERT_TRUE(boxShowing(withBox)) << "no message box";
@@ -176,17 +186,18 @@ INSTANTIATE_TEST_SUITE_P(
         PasteCase{"HundredThousandIntoRepetitions", 4, "100000", "The number of repetitions can range from 1-10,000."},
         PasteCase{"LettersIntoTotal", 0, "ten", kTotalMessage},
         PasteCase{"HugeExponentIntoTotal", 0, "1e999", kTotalMessage},
-        PasteCase{"TenThousandDigitsIntoRed", 1, std::string(10000, '9'), "The number of red balls can range from 1-99."},
-        PasteCase{"FullWidthDigitsIntoGreen", 2, "\xEF\xBC\x94",  // U+FF14, a full-width 4
+        PasteCase{"TenThousandDigitsIntoRed", 1, std::string(10000, '9'),
+                  "The number of red balls can range from 1-99."},
+        PasteCase{"FullWidthDigitsIntoGreen", 2, "\xEF\xBC\x94", // U+FF14, a full-width 4
                   "The number of green balls can range from 1-99 but red + green must equal the total number of balls"},
-        PasteCase{"EmojiIntoTotal", 0, "\xF0\x9F\x8E\xB2", kTotalMessage}),  // U+1F3B2, a game die
+        PasteCase{"EmojiIntoTotal", 0, "\xF0\x9F\x8E\xB2", kTotalMessage}), // U+1F3B2, a game die
     [](const auto& row) { return std::string(row.param.name); });
 
 // ---- Asked for, the window comes back from minimised and to the front.
 
 struct ShowRoad {
     const char* name;
-    std::function<void(DesktopTest&)> prepare;  // ends with another window of the program in front
+    std::function<void(DesktopTest&)> prepare; // ends with another window of the program in front
     std::function<void(DesktopTest&)> ask;
 };
 void PrintTo(const ShowRoad& road, std::ostream* out) { *out << road.name; }
@@ -204,20 +215,19 @@ TEST_P(ExperimentWindowComesBack, WhenAskedForWhileMinimised) {
 
 INSTANTIATE_TEST_SUITE_P(
     Roads, ExperimentWindowComesBack,
-    ::testing::Values(ShowRoad{"ByWindowControlInTheHelpWindow",
-                               [](DesktopTest& test) {
-                                   ASSERT_TRUE(test.Click(DesktopTest::kExperiment, "push button", "?"));
-                                   ASSERT_TRUE(test.InFront(DesktopTest::kHelp));
-                               },
-                               [](DesktopTest& test) {
-                                   ASSERT_TRUE(test.ChooseMenuItem(DesktopTest::kHelp, "Window", "Control"));
-                               }},
-                      ShowRoad{"ByTheAboutWindowsHandOver",
-                               [](DesktopTest& test) {
-                                   ASSERT_TRUE(test.ChooseMenuItem(DesktopTest::kExperiment, "File", "About Title"));
-                                   ASSERT_TRUE(test.InFront(DesktopTest::kAbout));
-                               },
-                               [](DesktopTest& test) { ASSERT_TRUE(test.Click(DesktopTest::kAbout, "label", "Kestrow")); }}),
+    ::testing::Values(
+        ShowRoad{"ByWindowControlInTheHelpWindow",
+                 [](DesktopTest& test) {
+                     ASSERT_TRUE(test.Click(DesktopTest::kExperiment, "push button", "?"));
+                     ASSERT_TRUE(test.InFront(DesktopTest::kHelp));
+                 },
+                 [](DesktopTest& test) { ASSERT_TRUE(test.ChooseMenuItem(DesktopTest::kHelp, "Window", "Control")); }},
+        ShowRoad{"ByTheAboutWindowsHandOver",
+                 [](DesktopTest& test) {
+                     ASSERT_TRUE(test.ChooseMenuItem(DesktopTest::kExperiment, "File", "About Title"));
+                     ASSERT_TRUE(test.InFront(DesktopTest::kAbout));
+                 },
+                 [](DesktopTest& test) { ASSERT_TRUE(test.Click(DesktopTest::kAbout, "label", "Kestrow")); }}),
     [](const auto& row) { return std::string(row.param.name); });
 
-}  // namespace
+} // namespace

@@ -24,7 +24,7 @@ TEST_F(HelpWindowOnDesktop, ShowsItsTitleIsAFrameToScreenReadersAndQuitsOnCtrlQ)
 
 struct ShowRoad {
     const char* name;
-    std::function<void(DesktopTest&)> ask;  // from the experiment window
+    std::function<void(DesktopTest&)> ask; // from the experiment window
 };
 void PrintTo(const ShowRoad& road, std::ostream* out) { *out << road.name; }
 
@@ -41,13 +41,17 @@ TEST_P(HelpWindowComesBack, WhenAskedForWhileMinimised) {
     EXPECT_TRUE(InFront(kHelp));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Roads, HelpWindowComesBack,
-    ::testing::Values(
-        ShowRoad{"ByTheHelpButton",
-                 [](DesktopTest& test) { ASSERT_TRUE(test.Click(DesktopTest::kExperiment, "push button", "?")); }},
-        ShowRoad{"ByWindowInfo",
-                 [](DesktopTest& test) { ASSERT_TRUE(test.ChooseMenuItem(DesktopTest::kExperiment, "Window", "Info")); }}),
-    [](const auto& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(Roads, HelpWindowComesBack,
+                         ::testing::Values(ShowRoad{"ByTheHelpButton",
+                                                    [](DesktopTest& test) {
+                                                        ASSERT_TRUE(
+                                                            test.Click(DesktopTest::kExperiment, "push button", "?"));
+                                                    }},
+                                           ShowRoad{"ByWindowInfo",
+                                                    [](DesktopTest& test) {
+                                                        ASSERT_TRUE(test.ChooseMenuItem(DesktopTest::kExperiment,
+                                                                                        "Window", "Info"));
+                                                    }}),
+                         [](const auto& row) { return std::string(row.param.name); });
 
-}  // namespace
+} // namespace

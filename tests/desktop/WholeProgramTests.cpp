@@ -16,7 +16,8 @@ TEST_F(MessageBoxOnDesktop, ShowsItsTextAsGivenNeverAsMarkup) {
     };
     const AccessibleTree tree = TreeWhere([&](const AccessibleTree& t) { return box(t) != nullptr; });
     ASSERT_NE(box(tree), nullptr);
-    const auto labels = tree.Below(*box(tree), [](const AccessibleNode& n) { return n.role == "label" && !n.name.empty(); });
+    const auto labels =
+        tree.Below(*box(tree), [](const AccessibleNode& n) { return n.role == "label" && !n.name.empty(); });
     ASSERT_EQ(labels.size(), 1u);
     EXPECT_EQ(labels.front()->name, "<b>Total</b> & <i>2-100</i>\nsecond line");
     desktop::Keys({"Return"});
@@ -37,14 +38,16 @@ TEST_F(InterfaceFaceOnDesktop, SystemFaceDrawsMenusControlsAndMessageBoxes) {
         const QString piece = line.left(colon);
         seen << piece.section(QLatin1String(", "), 0, 1);
         const bool results = piece.startsWith(QLatin1String("ControlWnd.ControlWnd, QPlainTextEdit"));
-        EXPECT_EQ(line.mid(colon + 2).toStdString(), results ? "Liberation Mono" : "Liberation Sans") << piece.toStdString();
+        EXPECT_EQ(line.mid(colon + 2).toStdString(), results ? "Liberation Mono" : "Liberation Sans")
+            << piece.toStdString();
     }
-    for (const char* piece : {"ControlWnd.ControlWnd, QMenuBar", "ControlWnd.ControlWnd, QMenu", "ControlWnd.ControlWnd, QLabel",
-                              "ControlWnd.ControlWnd, QLineEdit", "ControlWnd.ControlWnd, QPushButton",
-                              "ControlWnd.ControlWnd, QPlainTextEdit", "helpWnd.helpWnd, QMenuBar", "AboutWnd.AboutWnd, QLabel",
-                              "message box, QLabel", "message box, QPushButton"}) {
+    for (const char* piece :
+         {"ControlWnd.ControlWnd, QMenuBar", "ControlWnd.ControlWnd, QMenu", "ControlWnd.ControlWnd, QLabel",
+          "ControlWnd.ControlWnd, QLineEdit", "ControlWnd.ControlWnd, QPushButton",
+          "ControlWnd.ControlWnd, QPlainTextEdit", "helpWnd.helpWnd, QMenuBar", "AboutWnd.AboutWnd, QLabel",
+          "message box, QLabel", "message box, QPushButton"}) {
         EXPECT_TRUE(seen.contains(QLatin1String(piece))) << piece;
     }
 }
 
-}  // namespace
+} // namespace

@@ -4,13 +4,13 @@
 //   faces     starts as Kestrow does, opens its windows and a message box, and prints one line per
 //             piece of the interface, "window class, Qt class, text: face", with the face Qt
 //             really draws it in on this desktop (which may differ from the face asked for).
+#include "app/Startup.h"
 #include "experiment/ControlWnd.h"
 #include "framework/Alerts.h"
 #include "framework/Runtime.h"
 #include "framework/Window.h"
 #include "framework/detail/WindowRegistry.h"
 #include "help/helpWnd.h"
-#include "app/Startup.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -67,7 +67,7 @@ void Faces() {
     fw::MsgBox("The total number of balls can range from 2-100.\r");
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv) {
     const std::string road = argc > 1 ? argv[1] : "";

@@ -31,8 +31,8 @@ TEST_F(CalculateTest, PassingInputsGiveTwoHeaderLinesAndOneLinePerTrial) {
 struct FailingCase {
     const char* label;
     ExperimentTest::Fields texts;
-    const char* field;    // where the focus goes back
-    const char* message;  // what the box says
+    const char* field;   // where the focus goes back
+    const char* message; // what the box says
 };
 void PrintTo(const FailingCase& c, std::ostream* out) { *out << c.label; }
 
@@ -57,12 +57,13 @@ TEST_P(FailingCheck, ShowsItsMessageFocusesItsFieldAndKeepsTheResults) {
     EXPECT_EQ(FieldTexts(), GetParam().texts);
 }
 
-INSTANTIATE_TEST_SUITE_P(Checks, FailingCheck, ::testing::Values(
-    FailingCase{"total_101", {"101", "6", "4", "1", "100"}, "totalFld", kTotal},
-    FailingCase{"red_0", {"10", "0", "4", "1", "100"}, "redFld", kRed},
-    FailingCase{"sum_11_for_total_10", {"10", "6", "5", "1", "100"}, "greenFld", kGreen},
-    FailingCase{"add_11", {"10", "6", "4", "11", "100"}, "addFld", kAdd},
-    FailingCase{"reps_10001", {"10", "6", "4", "1", "10001"}, "repeatFld", kReps}),
+INSTANTIATE_TEST_SUITE_P(
+    Checks, FailingCheck,
+    ::testing::Values(FailingCase{"total_101", {"101", "6", "4", "1", "100"}, "totalFld", kTotal},
+                      FailingCase{"red_0", {"10", "0", "4", "1", "100"}, "redFld", kRed},
+                      FailingCase{"sum_11_for_total_10", {"10", "6", "5", "1", "100"}, "greenFld", kGreen},
+                      FailingCase{"add_11", {"10", "6", "4", "11", "100"}, "addFld", kAdd},
+                      FailingCase{"reps_10001", {"10", "6", "4", "1", "10001"}, "repeatFld", kReps}),
     [](const auto& row) { return std::string(row.param.label); });
 
 // A press runs the button's handler and still presses the button: it is drawn down until the
@@ -76,10 +77,10 @@ TEST_F(CalculateTest, APressRunsTheHandlerAndHoldsTheButtonDownUntilTheRelease) 
         QTest::mouseRelease(button, Qt::LeftButton, Qt::NoModifier, button->rect().center());
         EXPECT_FALSE(button->isDown()) << name;
     }
-    EXPECT_EQ(Wnd().outFld().Text().rfind(kHeader, 0), 0u);  // Calculate ran,
-    EXPECT_EQ(FieldTexts(), (Fields{"", "", "", "", ""}));   // then Clear,
-    EXPECT_TRUE(IsShown("helpWnd.helpWnd"));                 // then "?",
-    EXPECT_EQ(boxes, std::vector<std::string>{kTotal});      // then Calculate on the emptied fields
+    EXPECT_EQ(Wnd().outFld().Text().rfind(kHeader, 0), 0u); // Calculate ran,
+    EXPECT_EQ(FieldTexts(), (Fields{"", "", "", "", ""}));  // then Clear,
+    EXPECT_TRUE(IsShown("helpWnd.helpWnd"));                // then "?",
+    EXPECT_EQ(boxes, std::vector<std::string>{kTotal});     // then Calculate on the emptied fields
 }
 
-}  // namespace
+} // namespace

@@ -40,8 +40,11 @@ TEST_F(CommandTest, EditShortcutsRunTheirCommandsOnTheFocusedField) {
     QWidget* field = QApplication::focusWidget();
     const std::tuple<Qt::Key, const char*, const char*, const char*> steps[] = {
         // key, its command, the field's text and the clipboard after it
-        {Qt::Key_A, "Select &All", "10", "x"}, {Qt::Key_C, "&Copy", "10", "10"}, {Qt::Key_X, "Cu&t", "", "10"},
-        {Qt::Key_V, "&Paste", "10", "10"},     {Qt::Key_Z, "&Undo", "", "10"}};
+        {Qt::Key_A, "Select &All", "10", "x"},
+        {Qt::Key_C, "&Copy", "10", "10"},
+        {Qt::Key_X, "Cu&t", "", "10"},
+        {Qt::Key_V, "&Paste", "10", "10"},
+        {Qt::Key_Z, "&Undo", "", "10"}};
     QApplication::clipboard()->setText(QStringLiteral("x"));
     for (const auto& [key, caption, text, clipboard] : steps) {
         QSignalSpy ran(MenuCommand(Wnd(), QStringLiteral("&Edit"), QString::fromUtf8(caption)), &QAction::triggered);
@@ -54,7 +57,7 @@ TEST_F(CommandTest, EditShortcutsRunTheirCommandsOnTheFocusedField) {
     QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
     Pick(Wnd(), "&Edit", "&Delete");
     EXPECT_EQ(Wnd().totalFld().Text(), "");
-    EXPECT_EQ(beeps, 0);  // no shortcut reached the key filter
+    EXPECT_EQ(beeps, 0); // no shortcut reached the key filter
 }
 
-}  // namespace
+} // namespace

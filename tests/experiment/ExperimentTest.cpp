@@ -7,7 +7,7 @@ void ExperimentTest::SetUp() {
     fw::Window* about = OpenWindow("AboutWnd.AboutWnd");
     ASSERT_NE(about, nullptr);
     ASSERT_NO_FATAL_FAILURE(ShowActive(*about));
-    Press(about->Content(), QPoint(10, 100));  // a corner away from the labels and the picture
+    Press(about->Content(), QPoint(10, 100)); // a corner away from the labels and the picture
     ASSERT_TRUE(WaitActive("ControlWnd.ControlWnd"));
 }
 

@@ -10,7 +10,7 @@
 
 class ExperimentTest : public AppTest {
 public:
-    using Fields = std::array<std::string, 5>;  // total, red, green, add, repetitions
+    using Fields = std::array<std::string, 5>; // total, red, green, add, repetitions
 
     static class kestrow::ControlWnd& Wnd() { return kestrow::ControlWnd(); }
     static Fields FieldTexts();

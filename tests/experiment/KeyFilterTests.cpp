@@ -14,11 +14,11 @@ const std::string kControls[] = {"totalFld", "redFld", "greenFld", "addFld", "re
 struct KeyCase {
     const char* label;
     Qt::Key key;
-    const char* text;  // the key's text, UTF-8
+    const char* text; // the key's text, UTF-8
     Qt::KeyboardModifiers modifiers;
-    std::string inField;  // the text after the key, and the beeps, in each of the five fields
+    std::string inField; // the text after the key, and the beeps, in each of the five fields
     int fieldBeeps;
-    std::string inResults;  // the same in the results area
+    std::string inResults; // the same in the results area
     int resultsBeeps;
 };
 
@@ -34,7 +34,7 @@ const KeyCase kKeys[] = {
     {"command_letter_is_a_shortcut", Qt::Key_B, "b", Qt::ControlModifier, "1", 0, "1", 0},
     {"keypad_7", Qt::Key_7, "7", Qt::KeypadModifier, "17", 0, "17", 0},
     {"e_acute", Qt::Key_Eacute, "\xC3\xA9", {}, "1", 1, "1", 1},
-    {"dotless_i", Qt::Key_unknown, "\xC4\xB1", {}, "1", 1, "1", 1},  // U+0131: its low byte is "1"
+    {"dotless_i", Qt::Key_unknown, "\xC4\xB1", {}, "1", 1, "1", 1}, // U+0131: its low byte is "1"
     {"arabic_indic_three", Qt::Key_unknown, "\xD9\xA3", {}, "1", 1, "1", 1},
     {"emoji_beyond_16_bits", Qt::Key_unknown, "\xF0\x9F\x98\x80", {}, "1", 1, "1", 1},
     {"backspace", Qt::Key_Backspace, "\b", {}, "", 0, "", 0},
@@ -62,7 +62,7 @@ TEST_P(KeyFilter, InEveryFieldAndTheResultsArea) {
         fw::Control& control = *Wnd().ControlByName(name);
         control.SetProperty("Value", std::string("1"));
         QWidget* widget = Focused(Wnd(), name);
-        Wnd().outFld().Editor()->moveCursor(QTextCursor::End);  // a field's caret is at its end already
+        Wnd().outFld().Editor()->moveCursor(QTextCursor::End); // a field's caret is at its end already
         const int before = beeps;
         QTest::sendKeyEvent(QTest::Click, widget, c.key, QString::fromUtf8(c.text), c.modifiers);
         const bool results = name == "outFld";
@@ -107,4 +107,4 @@ TEST_F(ClearTest, EmptiesTheFiveFieldsKeepsTheResultsAndFocusesTheTotal) {
     EXPECT_EQ(beeps, 0);
 }
 
-}  // namespace
+} // namespace

@@ -15,7 +15,7 @@
 
 namespace {
 
-enum class Face { None, Sans, Mono };  // Sans: Helvetica's metrics; Mono: Courier's, fixed pitch
+enum class Face { None, Sans, Mono }; // Sans: Helvetica's metrics; Mono: Courier's, fixed pitch
 constexpr Qt::Alignment Left = Qt::AlignLeft, Centre = Qt::AlignHCenter, NoAlign = {};
 constexpr QRgb Black = 0x000000, White = 0xFFFFFF, Navy = 0x000080, Credit = 0x073F80;
 constexpr std::optional<QRgb> None;
@@ -28,7 +28,7 @@ struct Look {
     int pixels;
     bool bold;
     Qt::Alignment align;
-    std::optional<QRgb> ink, paper;  // text colour; background of an editable box
+    std::optional<QRgb> ink, paper; // text colour; background of an editable box
 };
 
 const Look kLooks[] = {
@@ -57,7 +57,7 @@ const Look kLooks[] = {
 // is laid out in the visible width.
 Qt::Alignment ShownAlignment(QWidget* w) {
     if (auto* area = qobject_cast<QPlainTextEdit*>(w)) {
-        if (area->document()->isEmpty()) QTest::keyClick(area, Qt::Key_7);  // typed, as the user would
+        if (area->document()->isEmpty()) QTest::keyClick(area, Qt::Key_7); // typed, as the user would
         QApplication::processEvents();
         const QTextLine line = area->document()->firstBlock().layout()->lineAt(0);
         const qreal before = line.naturalTextRect().left();
@@ -106,16 +106,16 @@ using LayoutTest = ExperimentTest;
 
 TEST_F(LayoutTest, IsOneFixedWhiteWindowTitledKestrowUnderTheSharedMenuBar) {
     QWidget* frame = Wnd().Widget();
-    EXPECT_EQ(Wnd().Content()->size(), QSize(575, 700));  // below the menu bar
+    EXPECT_EQ(Wnd().Content()->size(), QSize(575, 700)); // below the menu bar
     EXPECT_EQ(Wnd().Content()->y(), frame->findChild<QMenuBar*>()->height());
     EXPECT_EQ(frame->minimumSize(), frame->maximumSize());
     EXPECT_EQ(frame->windowFlags() & (Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint |
                                       Qt::WindowMaximizeButtonHint | Qt::WindowFullscreenButtonHint),
               Qt::WindowCloseButtonHint);
-    EXPECT_TRUE(Wnd().Content()->autoFillBackground());  // painted white, not left to the frame's grey
+    EXPECT_TRUE(Wnd().Content()->autoFillBackground()); // painted white, not left to the frame's grey
     EXPECT_EQ(Wnd().Content()->palette().color(QPalette::Window), QColor(Qt::white));
     EXPECT_EQ(Wnd().Content()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).size(), 19);
-    EXPECT_NE(Wnd().outFld().Editor()->frameShape(), QFrame::NoFrame);  // the results are boxed
+    EXPECT_NE(Wnd().outFld().Editor()->frameShape(), QFrame::NoFrame); // the results are boxed
     EXPECT_EQ(Wnd().MenuBar(), kestrow::MenuBar1());
     ASSERT_NE(Wnd().Canvas1().Backdrop(), nullptr);
     EXPECT_EQ(Wnd().Canvas1().Backdrop(), kestrow::icon_64());
@@ -131,4 +131,4 @@ TEST_F(LayoutTest, TabMovesFromTheTotalThroughTheFiveFieldsOnly) {
     EXPECT_EQ(beeps, 0);
 }
 
-}  // namespace
+} // namespace

@@ -50,10 +50,16 @@ TEST_F(MenuTest, TreeLookUpsAndRejectedAdditions) {
 }
 
 TEST_F(MenuTest, ShortcutTextsAndDuplicates) {
-    const std::pair<const char*, std::optional<QKeySequence>> cases[] = {  // nothing: rejected
-        {"Cmd+I", QKeySequence(Qt::CTRL | Qt::Key_I)}, {"", QKeySequence()},
-        {"Shift+Cmd+Z", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}, {"Cmd+F5", QKeySequence(Qt::CTRL | Qt::Key_F5)},
-        {"Cmd+", std::nullopt}, {"Hyper+Q", std::nullopt}, {"Cmd+QQ", std::nullopt}, {"Cmd+Shift", std::nullopt}};
+    const std::pair<const char*, std::optional<QKeySequence>> cases[] = {
+        // nothing: rejected
+        {"Cmd+I", QKeySequence(Qt::CTRL | Qt::Key_I)},
+        {"", QKeySequence()},
+        {"Shift+Cmd+Z", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
+        {"Cmd+F5", QKeySequence(Qt::CTRL | Qt::Key_F5)},
+        {"Cmd+", std::nullopt},
+        {"Hyper+Q", std::nullopt},
+        {"Cmd+QQ", std::nullopt},
+        {"Cmd+Shift", std::nullopt}};
     for (const auto& [text, expected] : cases) {
         auto bar = ProgramMenuBar();
         if (!expected) {
@@ -114,9 +120,9 @@ TEST_F(MenuTest, EditItemsWithoutHandlersEditTheFocusedFieldAndAreEnabledOnlyWhe
     QApplication::clipboard()->clear();
     auto enabled = [&](const char* item) { return window.MenuAction(item)->isEnabled(); };
 
-    EXPECT_FALSE(enabled("EditSelectAll")); // nothing to select
-    EXPECT_FALSE(enabled("EditPaste"));     // nothing to paste
-    EXPECT_FALSE(enabled("InfoItem"));      // no handler, no standard command
+    EXPECT_FALSE(enabled("EditSelectAll"));  // nothing to select
+    EXPECT_FALSE(enabled("EditPaste"));      // nothing to paste
+    EXPECT_FALSE(enabled("InfoItem"));       // no handler, no standard command
     QTest::keyClicks(field.Widget(), "1a2"); // the mask refuses the letter
     EXPECT_EQ(field.Text(), "12");
     EXPECT_TRUE(enabled("EditUndo"));

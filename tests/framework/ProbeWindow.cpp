@@ -21,14 +21,22 @@ ProbeWindow& OpenWith(const std::vector<std::string>& events, std::function<void
 }
 
 std::shared_ptr<fw::MenuBar> ProgramMenuBar() {
-    using Row = std::array<const char*, 4>;  // menu ("" for the bar), name, caption, shortcut
-    const Row rows[] = {
-        {"", "FileMenu", "&File", ""}, {"FileMenu", "FileQuit", "&Quit", "Cmd+Q"}, {"FileMenu", "AboutItem", "About Title", ""},
-        {"", "EditMenu", "&Edit", ""}, {"EditMenu", "EditUndo", "&Undo", "Cmd+Z"}, {"EditMenu", "UntitledMenu1", "-", ""},
-        {"EditMenu", "EditCut", "Cu&t", "Cmd+X"}, {"EditMenu", "EditCopy", "&Copy", "Cmd+C"},
-        {"EditMenu", "EditPaste", "&Paste", "Cmd+V"}, {"EditMenu", "EditClear", "&Delete", ""},
-        {"EditMenu", "UntitledMenu0", "-", ""}, {"EditMenu", "EditSelectAll", "Select &All", "Cmd+A"},
-        {"", "InfoMenu", "Window", ""}, {"InfoMenu", "ControlItem", "Control", ""}, {"InfoMenu", "InfoItem", "Info", ""}};
+    using Row = std::array<const char*, 4>; // menu ("" for the bar), name, caption, shortcut
+    const Row rows[] = {{"", "FileMenu", "&File", ""},
+                        {"FileMenu", "FileQuit", "&Quit", "Cmd+Q"},
+                        {"FileMenu", "AboutItem", "About Title", ""},
+                        {"", "EditMenu", "&Edit", ""},
+                        {"EditMenu", "EditUndo", "&Undo", "Cmd+Z"},
+                        {"EditMenu", "UntitledMenu1", "-", ""},
+                        {"EditMenu", "EditCut", "Cu&t", "Cmd+X"},
+                        {"EditMenu", "EditCopy", "&Copy", "Cmd+C"},
+                        {"EditMenu", "EditPaste", "&Paste", "Cmd+V"},
+                        {"EditMenu", "EditClear", "&Delete", ""},
+                        {"EditMenu", "UntitledMenu0", "-", ""},
+                        {"EditMenu", "EditSelectAll", "Select &All", "Cmd+A"},
+                        {"", "InfoMenu", "Window", ""},
+                        {"InfoMenu", "ControlItem", "Control", ""},
+                        {"InfoMenu", "InfoItem", "Info", ""}};
     auto bar = std::make_shared<fw::MenuBar>();
     for (const auto& [menu, name, caption, shortcut] : rows) {
         const std::string kind = name;

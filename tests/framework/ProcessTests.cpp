@@ -6,12 +6,16 @@
 
 TEST(ProgramEnd, ExitStatusAndReport) {
     const std::tuple<const char*, int, std::vector<const char*>> rows[] = {
-        {"quit_twice", 3, {}}, {"quit_before_run", 4, {}},
-        {"handler_throws", 1, {"Unhandled NilObjectException: the window is gone", "box: An unhandled NilObjectException"}},
+        {"quit_twice", 3, {}},
+        {"quit_before_run", 4, {}},
+        {"handler_throws",
+         1,
+         {"Unhandled NilObjectException: the window is gone", "box: An unhandled NilObjectException"}},
         {"handler_throws_std", 1, {"plain failure"}},
         {"quit_then_throw", 1, {"IllegalCastException: late"}},
         {"startup_throws", 1, {"Unhandled IllegalCastException: not a window"}},
-        {"last_window_closed", 0, {}}, {"quit_menu_default", 0, {}}};
+        {"last_window_closed", 0, {}},
+        {"quit_menu_default", 0, {}}};
     for (const auto& [scenario, status, reported] : rows) {
         SCOPED_TRACE(scenario);
         QProcess child;

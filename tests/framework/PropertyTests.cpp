@@ -23,7 +23,7 @@ TEST_F(PropertyTest, RejectedEntriesThrowAndKeepTheOldValue) {
         {&WindowItself, {"BackgroundColor", 0xFFFFFF}, "TypeMismatchException"},
         {&Make<fw::Label>, {"Value", true}, "TypeMismatchException"},
         {&Make<fw::TextField>, {"ValidationMask", "##a"}, "InvalidArgumentException"},
-        {&Make<fw::TextArea>, {"TabIndex", 1.5}, "TypeMismatchException"},  // a whole number from a double
+        {&Make<fw::TextArea>, {"TabIndex", 1.5}, "TypeMismatchException"}, // a whole number from a double
         {&Make<fw::PushButton>, {"TextColor", fw::Color{0}}, "KeyNotFoundException"},
         {&Make<fw::Timer>, {"RunMode", 3}, "InvalidArgumentException"}};
     for (const auto& [make, entry, exceptionClass] : rows) {

@@ -2,8 +2,8 @@
 #include "FrameworkTest.h"
 
 #include <QWindow>
-#include <qpa/qwindowsysteminterface.h>
 #include <chrono>
+#include <qpa/qwindowsysteminterface.h>
 #include <thread>
 
 using RuntimeTest = FrameworkTest;
@@ -78,4 +78,3 @@ TEST_F(RuntimeTest, UiOperationsFromAnotherThreadThrow) {
     EXPECT_FALSE(fw::IsQuitting());
     EXPECT_TRUE(boxes.empty());
 }
-

@@ -6,7 +6,8 @@ using TextAreaTest = FrameworkTest;
 
 TEST_F(TextAreaTest, TextReadsBackExactlyWhatWasSet) {
     auto& area = OpenWith({}, {}).NewControl<fw::TextArea>("area");
-    for (const char* text : {"", "a", "a\r", "  Red         Green\r----\r", "\r\r", "x\r\ny", "\xE2\x80\xA2\xE2\x80\xA2"}) {
+    for (const char* text :
+         {"", "a", "a\r", "  Red         Green\r----\r", "\r\r", "x\r\ny", "\xE2\x80\xA2\xE2\x80\xA2"}) {
         area.SetText(text);
         EXPECT_EQ(area.Text(), text);
         EXPECT_EQ(area.Property("Value"), fw::PropertyValue(text));

@@ -51,14 +51,14 @@ TEST_P(TypedLimitTest, KeysThatWouldBreakTheLimitOrTheMaskAreDropped) {
     EXPECT_EQ(field.Text(), c.after);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Typing, TypedLimitTest,
-    ::testing::Values(TypingCase{"LimitAlone", 3, "", "", false, "ab12x", "ab1"},
-                      TypingCase{"MaskAlone", 0, "##", "", false, "1a23", "12"},
-                      TypingCase{"LimitCountsCharactersNotBytes", 2, "", "", false, "\xC3\xA9\xE2\x82\xACx", "\xC3\xA9\xE2\x82\xAC"},
-                      TypingCase{"SelectionReplacedWithinTheLimit", 2, "##", "12", true, "3", "3"},
-                      TypingCase{"BackspaceAtTheLimit", 2, "##", "12", false, "\b", "1"},
-                      TypingCase{"LongerTextTakesNoMoreKeys", 2, "", "abc", false, "d", "abc"}),
-    [](const auto& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(Typing, TypedLimitTest,
+                         ::testing::Values(TypingCase{"LimitAlone", 3, "", "", false, "ab12x", "ab1"},
+                                           TypingCase{"MaskAlone", 0, "##", "", false, "1a23", "12"},
+                                           TypingCase{"LimitCountsCharactersNotBytes", 2, "", "", false,
+                                                      "\xC3\xA9\xE2\x82\xACx", "\xC3\xA9\xE2\x82\xAC"},
+                                           TypingCase{"SelectionReplacedWithinTheLimit", 2, "##", "12", true, "3", "3"},
+                                           TypingCase{"BackspaceAtTheLimit", 2, "##", "12", false, "\b", "1"},
+                                           TypingCase{"LongerTextTakesNoMoreKeys", 2, "", "abc", false, "d", "abc"}),
+                         [](const auto& row) { return std::string(row.param.name); });
 
 } // namespace

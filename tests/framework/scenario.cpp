@@ -17,15 +17,27 @@ void Soon(std::function<void()> step) {
 }
 
 const std::map<std::string, std::function<void()>> kScenarios = {
-    {"quit_twice", [] { Soon([] { fw::Quit(3); fw::Quit(5); }); }},
+    {"quit_twice",
+     [] {
+         Soon([] {
+             fw::Quit(3);
+             fw::Quit(5);
+         });
+     }},
     {"quit_before_run", [] { fw::Quit(4); }},
     {"handler_throws", [] { Soon([] { throw fw::NilObjectException("the window is gone"); }); }},
     {"handler_throws_std", [] { Soon([] { throw std::runtime_error("plain failure"); }); }},
-    {"quit_then_throw", [] { Soon([] { fw::Quit(0); throw fw::IllegalCastException("late"); }); }},
+    {"quit_then_throw",
+     [] {
+         Soon([] {
+             fw::Quit(0);
+             throw fw::IllegalCastException("late");
+         });
+     }},
     {"startup_throws", [] { throw fw::IllegalCastException("not a window"); }},
     // Hidden windows (Soon's among them) do not keep the program running.
     {"last_window_closed", [] { Soon([&window = OpenWith({}, {})] { window.Widget()->close(); }); }},
-    {"quit_menu_default",  // File › Quit without a handler
+    {"quit_menu_default", // File › Quit without a handler
      [] {
          ProbeWindow& window = OpenWith({}, [](ProbeWindow& w) { w.SetMenuBar(ProgramMenuBar()); });
          Soon([&window] { window.MenuAction("FileQuit")->trigger(); });

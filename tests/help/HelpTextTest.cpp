@@ -1,6 +1,6 @@
 // The help text's paragraph structure as the help window expects it.
-#include "core/TextServices.h"
 #include "help/HelpText.h"
+#include "core/TextServices.h"
 
 #include <QString>
 #include <gtest/gtest.h>
@@ -16,7 +16,10 @@ using kestrow::HelpText;
 std::vector<std::string> Paragraphs() {
     std::vector<std::string> out(1);
     for (char c : HelpText()) {
-        if (c == '\r') out.emplace_back(); else out.back() += c;
+        if (c == '\r')
+            out.emplace_back();
+        else
+            out.back() += c;
     }
     return out;
 }
@@ -30,10 +33,10 @@ TEST(HelpTextShape, ParagraphsAndEndsAsTheHelpWindowExpects) {
     for (int i = 0; i < 94; ++i) bullets += "\xE2\x80\xA2";
     EXPECT_EQ(paras[18], bullets);
     const std::string& text = HelpText();
-    EXPECT_EQ(text.substr(0, 9), "Kestrow\r\r");  // the bold run
+    EXPECT_EQ(text.substr(0, 9), "Kestrow\r\r"); // the bold run
     EXPECT_EQ(text.find('\n'), std::string::npos);
     EXPECT_EQ(text.back(), '.');
-    EXPECT_EQ(QString::fromUtf8(text).toUtf8().toStdString(), text);  // well-formed UTF-8
+    EXPECT_EQ(QString::fromUtf8(text).toUtf8().toStdString(), text); // well-formed UTF-8
     EXPECT_NEAR(static_cast<double>(core::Len(text)), 2950.0, 250.0);
     EXPECT_EQ(paras[0], "Kestrow");
     EXPECT_EQ(paras[4], "This simulation allows the user to specify several starting conditions:");
@@ -44,4 +47,4 @@ TEST(HelpTextShape, ParagraphsAndEndsAsTheHelpWindowExpects) {
     EXPECT_EQ(paras[21].rfind("Reference as:", 0), 0u);
 }
 
-}  // namespace
+} // namespace

@@ -19,12 +19,13 @@ TEST_F(HelpWindowTest, OneWindowHoweverOftenAskedForWithTheTextAndItsBoldStart) 
     kestrow::helpWnd().Show();
     EXPECT_EQ(&kestrow::helpWnd(), &first);
     EXPECT_TRUE(IsShown(kHelp));
-    EXPECT_LT(first.Widget()->minimumWidth(), first.Widget()->maximumWidth());  // the user can resize it
+    EXPECT_LT(first.Widget()->minimumWidth(), first.Widget()->maximumWidth()); // the user can resize it
     EXPECT_EQ(first.Widget()->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint),
               Qt::WindowMinimizeButtonHint);
     EXPECT_EQ(first.EditField1().Text(), kestrow::HelpText());
     // The title and its two line ends.
-    for (const std::int64_t at : {0, 6, 7, 8, 9, 10, 2000}) EXPECT_EQ(first.EditField1().StyledText().IsBold(at), at < 9) << at;
+    for (const std::int64_t at : {0, 6, 7, 8, 9, 10, 2000})
+        EXPECT_EQ(first.EditField1().StyledText().IsBold(at), at < 9) << at;
 }
 
 TEST_F(HelpWindowTest, EditsStayWhileOpenAndAreGoneOnceClosed) {
@@ -54,7 +55,7 @@ TEST_F(HelpWindowTest, WindowControlBringsTheExperimentWindowToTheFront) {
     EXPECT_FALSE(help.MenuItemEnabled(*help.AboutItem()));
     ASSERT_EQ(OpenWindow(kExperiment), nullptr);
     const fw::Window* experiment = nullptr;
-    for (int round = 0; round < 2; ++round) {  // built the first time, the same window the second
+    for (int round = 0; round < 2; ++round) { // built the first time, the same window the second
         ASSERT_NO_FATAL_FAILURE(ShowActive(help));
         Pick(help, "Window", "Control");
         EXPECT_TRUE(WaitActive(kExperiment)) << "round " << round;
@@ -65,4 +66,4 @@ TEST_F(HelpWindowTest, WindowControlBringsTheExperimentWindowToTheFront) {
     }
 }
 
-}  // namespace
+} // namespace

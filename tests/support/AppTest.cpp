@@ -1,9 +1,9 @@
 #include "AppTest.h"
 
+#include "app/Startup.h"
 #include "framework/Alerts.h"
 #include "framework/Picture.h"
 #include "framework/RectControl.h"
-#include "app/Startup.h"
 
 #include <QMenu>
 #include <QMenuBar>

@@ -64,8 +64,9 @@ public:
     }
     // Waits until the window is the active one (keyboard input goes to it).
     static bool WaitActive(const std::string& className, int timeoutMs = 5000) {
-        return QTest::qWaitFor([&] { return IsShown(className) && QApplication::activeWindow() == OpenWindow(className)->Widget(); },
-                               timeoutMs);
+        return QTest::qWaitFor(
+            [&] { return IsShown(className) && QApplication::activeWindow() == OpenWindow(className)->Widget(); },
+            timeoutMs);
     }
 
 protected:

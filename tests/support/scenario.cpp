@@ -20,7 +20,7 @@
 namespace {
 
 struct Step {
-    const char* waitShown;  // the class of the window that must be on screen first
+    const char* waitShown; // the class of the window that must be on screen first
     std::function<void()> act;
 };
 
@@ -45,11 +45,11 @@ void RunReadySteps() {
     while (!gRoad.empty() && !fw::IsQuitting() && Shown(gRoad.front().waitShown) != nullptr) {
         const Step step = gRoad.front();
         gRoad.pop_front();
-        step.act();  // a step that throws ends the program with a failure
+        step.act(); // a step that throws ends the program with a failure
     }
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -60,7 +60,7 @@ int main(int argc, char** argv) {
     fw::SetMsgBoxHook([](const std::string& text) { std::cerr << "box: " << text << std::endl; });
 
     QTimer driver;
-    QTimer::singleShot(20000, [] {  // a road that did not end the program fails
+    QTimer::singleShot(20000, [] { // a road that did not end the program fails
         std::cerr << "The road did not end the program." << std::endl;
         fw::Quit(3);
     });

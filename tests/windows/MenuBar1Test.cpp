@@ -19,7 +19,8 @@ std::vector<std::string> Shown(const fw::Window& window) {
         QString line = title->text() + QLatin1Char(':');
         for (const QAction* item : title->menu() != nullptr ? title->menu()->actions() : QList<QAction*>{}) {
             line += QLatin1Char(' ') + (item->isSeparator() ? QStringLiteral("-") : item->text());
-            if (!item->shortcut().isEmpty()) line += QLatin1Char('=') + item->shortcut().toString(QKeySequence::PortableText);
+            if (!item->shortcut().isEmpty())
+                line += QLatin1Char('=') + item->shortcut().toString(QKeySequence::PortableText);
         }
         menus.push_back(line.toStdString());
     }
@@ -36,10 +37,11 @@ TEST_F(MenuBar1Test, ThreeMenusWithTheirItemsInOrder) {
     };
     EXPECT_EQ(Shown(kestrow::ControlWnd()), expected);
     EXPECT_EQ(Shown(kestrow::helpWnd()), expected);
-    for (const auto& [caption, role] : {std::pair{"&Quit", QAction::QuitRole}, {"About Title", QAction::PreferencesRole}}) {
+    for (const auto& [caption, role] :
+         {std::pair{"&Quit", QAction::QuitRole}, {"About Title", QAction::PreferencesRole}}) {
         const QAction* action = MenuCommand(kestrow::ControlWnd(), QStringLiteral("&File"), QString::fromUtf8(caption));
         EXPECT_EQ(action != nullptr ? action->menuRole() : QAction::NoRole, role) << caption;
     }
 }
 
-}  // namespace
+} // namespace

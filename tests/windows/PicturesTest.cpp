@@ -21,7 +21,9 @@ protected:
         AppTest::SetUp();
     }
     QString InFolder(const char* file) const { return folder.filePath(QLatin1String(file)); }
-    static QString Original(const char* file) { return QStringLiteral(KESTROW_TEST_RESOURCES "/") + QLatin1String(file); }
+    static QString Original(const char* file) {
+        return QStringLiteral(KESTROW_TEST_RESOURCES "/") + QLatin1String(file);
+    }
     static std::shared_ptr<fw::Picture> ReopenedAboutPicture() {
         kestrow::AboutWnd().Widget()->close();
         return kestrow::AboutWnd().Canvas1().Backdrop();
@@ -45,4 +47,4 @@ TEST_F(PictureTest, AboutWindowWithoutItsPictureThenWithItCached) {
     EXPECT_EQ(ReopenedAboutPicture(), shown); // from the cache, not the folder
 }
 
-}  // namespace
+} // namespace
