@@ -97,15 +97,16 @@ fw::PropertyTable FieldTable(const FieldRow& row) {
     return table;
 }
 
+// The defaults are those of the captions above the fields.
 struct LabelRow {
     const char* name;
     Place place;
     const char* text; // null: the credit line
-    float fontSize;
-    bool bold;
-    std::int64_t alignment;
-    fw::Color colour;
-    Locks locks;
+    float fontSize = 12.0F;
+    bool bold = true;
+    std::int64_t alignment = kLeading;
+    fw::Color colour = kBlack;
+    Locks locks = {};
     int tabIndex;
 };
 
@@ -113,74 +114,41 @@ constexpr std::array<LabelRow, 9> kLabels{{
     {.name = "totalText",
      .place = {.left = 20, .top = 101, .width = 80, .height = 20},
      .text = "Total Balls",
-     .fontSize = 12.0F,
-     .bold = true,
-     .alignment = kLeading,
-     .colour = kBlack,
-     .locks = {},
      .tabIndex = 3},
     {.name = "redText",
      .place = {.left = 144, .top = 101, .width = 80, .height = 20},
      .text = "Red Balls",
-     .fontSize = 12.0F,
-     .bold = true,
-     .alignment = kLeading,
-     .colour = kBlack,
-     .locks = {},
      .tabIndex = 7},
     {.name = "Label1",
      .place = {.left = 100, .top = 9, .width = 263, .height = 69},
      .text = kDisplayName,
      .fontSize = 48.0F,
-     .bold = true,
-     .alignment = kLeading,
      .colour = kNavy,
-     .locks = {.left = true, .top = true, .right = false},
+     .locks = {.left = true, .top = true},
      .tabIndex = 10},
     {.name = "greenText",
      .place = {.left = 255, .top = 101, .width = 80, .height = 20},
      .text = "Green Balls",
-     .fontSize = 12.0F,
-     .bold = true,
-     .alignment = kLeading,
-     .colour = kBlack,
-     .locks = {},
      .tabIndex = 11},
     {.name = "addText",
      .place = {.left = 360, .top = 101, .width = 80, .height = 20},
      .text = "Balls to Add",
-     .fontSize = 12.0F,
-     .bold = true,
-     .alignment = kLeading,
-     .colour = kBlack,
-     .locks = {},
      .tabIndex = 13},
     {.name = "repeatText",
      .place = {.left = 468, .top = 101, .width = 80, .height = 20},
      .text = "# Repetitions",
-     .fontSize = 12.0F,
-     .bold = true,
-     .alignment = kLeading,
-     .colour = kBlack,
-     .locks = {},
      .tabIndex = 15},
     {.name = "Label3",
      .place = {.left = 104, .top = 127, .width = 39, .height = 20},
      .text = "=",
-     .fontSize = 12.0F,
-     .bold = true,
      .alignment = kCentred,
-     .colour = kBlack,
-     .locks = {.left = true, .top = true, .right = false},
+     .locks = {.left = true, .top = true},
      .tabIndex = 19},
     {.name = "Label4",
      .place = {.left = 225, .top = 127, .width = 28, .height = 20},
      .text = "+",
-     .fontSize = 12.0F,
-     .bold = true,
      .alignment = kCentred,
-     .colour = kBlack,
-     .locks = {.left = true, .top = true, .right = false},
+     .locks = {.left = true, .top = true},
      .tabIndex = 20},
     {.name = "Label2",
      .place = {.left = 347, .top = 36, .width = 147, .height = 15},
@@ -189,7 +157,7 @@ constexpr std::array<LabelRow, 9> kLabels{{
      .bold = false,
      .alignment = kCentred,
      .colour = kCreditColour,
-     .locks = {.left = false, .top = true, .right = true},
+     .locks = {.top = true, .right = true},
      .tabIndex = 27},
 }};
 
