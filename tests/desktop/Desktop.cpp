@@ -7,7 +7,9 @@
 #include <QRegularExpression>
 
 namespace desktop {
+namespace {
 
+// The tool's output; empty when it failed or did not end within ten seconds.
 QByteArray Run(const QString& program, const QStringList& arguments) {
     QProcess tool;
     tool.setStandardErrorFile(QProcess::nullDevice());
@@ -19,6 +21,8 @@ QByteArray Run(const QString& program, const QStringList& arguments) {
     }
     return tool.exitStatus() == QProcess::NormalExit && tool.exitCode() == 0 ? tool.readAllStandardOutput() : "";
 }
+
+} // namespace
 
 std::vector<WindowId> RootWindows(const char* atom) {
     const QString ids = QString::fromLatin1(Run(QStringLiteral("xprop"), {"-root", QString::fromLatin1(atom)}));

@@ -16,9 +16,6 @@ namespace desktop {
 
 using WindowId = unsigned long;
 
-// The tool's output; empty when it failed or did not end within ten seconds.
-QByteArray Run(const QString& program, const QStringList& arguments);
-
 // The windows named by a property of the root window (_NET_CLIENT_LIST, _NET_ACTIVE_WINDOW ...).
 std::vector<WindowId> RootWindows(const char* atom);
 // A window's process, role, state and title, as xprop prints them ("_NET_WM_NAME = \"Info\"").

@@ -36,12 +36,12 @@ class EditMenuOnDesktop : public DesktopTest, public ::testing::WithParamInterfa
 
 TEST_P(EditMenuOnDesktop, OffersAndDoesTheEditsOfTheFocusedField) {
     Start(QStringLiteral(KESTROW_PROGRAM));
-    ASSERT_TRUE(InFront(kExperiment)); // the focus in Total Balls, which holds "10"
+    ASSERT_TRUE(InFront(kExperiment)); // the focus in Total Balls, which holds "10"; the clipboard empty
     Tree tree;
-    for (const auto& [key, menu] : GetParam().keys) {
-        desktop::Keys({key});
-        tree = TreeWhere([&](const Tree& t) { return Shows(t, menu); });
-        ASSERT_TRUE(Shows(tree, menu)) << key;
+    for (const auto& step : GetParam().keys) {
+        desktop::Keys({step.first});
+        tree = TreeWhere([&](const Tree& t) { return Shows(t, step.second); });
+        ASSERT_TRUE(Shows(tree, step.second)) << step.first;
     }
     const Node* edit = MenuTitle(tree, "Edit");
     EXPECT_EQ(EnabledItems(tree, edit), std::vector<std::string>{"Select All"});
