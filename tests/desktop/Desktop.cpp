@@ -1,98 +1,41 @@
-// Each reading runs xprop in the C locale, where it writes a text property as a quoted string
-// with octal escapes for the bytes beyond ASCII; those are decoded back to UTF-8 here.
+// Each call runs its tool and reads what it prints; the tree reader prints JSON, one object per node.
 #include "Desktop.h"
 
-#include <QProcessEnvironment>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QRegularExpression>
 
 namespace desktop {
 namespace {
 
-constexpr int kToolMs = 10000;
-
-QString Hex(WindowId window) { return QStringLiteral("0x%1").arg(window, 0, 16); }
-
-// The value part of xprop's one-line answer ("NAME = value", "NAME: window id # 0x1"), or empty.
-std::string XpropValue(const QStringList& arguments) {
-    const auto output = Run(QStringLiteral("xprop"), QStringList{"-notype"} + arguments);
-    if (!output || output->find("not found") != std::string::npos) return {};
-    const std::string& line = *output;
-    const auto equals = line.find(" = ");
-    const auto colon = line.find(": ");
-    std::string value;
-    if (equals != std::string::npos) {
-        value = line.substr(equals + 3);
-    } else if (colon != std::string::npos) {
-        value = line.substr(colon + 2);
+// The tool's output; empty when it failed or did not end within ten seconds.
+QByteArray Run(const QString& program, const QStringList& arguments) {
+    QProcess tool;
+    tool.setStandardErrorFile(QProcess::nullDevice());
+    tool.start(program, arguments);
+    if (!tool.waitForFinished(10000)) {
+        tool.kill();
+        tool.waitForFinished();
+        return {};
     }
-    while (!value.empty() && value.back() == '\n') value.pop_back();
-    return value;
-}
-
-// "\"a\\042b\\342\\200\\224\"" -> a"b— : a quoted xprop string back to its bytes.
-std::string Unquoted(const std::string& value) {
-    if (value.size() < 2 || value.front() != '"' || value.back() != '"') return value;
-    std::string bytes;
-    for (std::size_t i = 1; i + 1 < value.size(); ++i) {
-        if (value[i] != '\\' || i + 2 >= value.size()) {
-            bytes += value[i];
-        } else if (value[i + 1] >= '0' && value[i + 1] <= '7' && i + 4 < value.size()) {
-            bytes += static_cast<char>(std::stoi(value.substr(i + 1, 3), nullptr, 8));
-            i += 3;
-        } else {
-            bytes += value[++i];
-        }
-    }
-    return bytes;
-}
-
-std::vector<WindowId> WindowList(const std::string& value) {
-    std::vector<WindowId> windows;
-    const QRegularExpression hex(QStringLiteral("0x[0-9a-fA-F]+"));
-    for (const auto& match : hex.globalMatch(QString::fromStdString(value))) {
-        windows.push_back(match.captured().toULong(nullptr, 16));
-    }
-    return windows;
+    return tool.exitStatus() == QProcess::NormalExit && tool.exitCode() == 0 ? tool.readAllStandardOutput() : "";
 }
 
 } // namespace
 
-std::optional<std::string> Run(const QString& program, const QStringList& arguments, const QByteArray& input) {
-    QProcess tool;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
-    tool.setProcessEnvironment(environment);
-    tool.setStandardErrorFile(QProcess::nullDevice());
-    tool.start(program, arguments);
-    if (!input.isEmpty()) tool.write(input);
-    tool.closeWriteChannel();
-    if (!tool.waitForFinished(kToolMs)) {
-        tool.kill();
-        tool.waitForFinished();
-        return std::nullopt;
+std::vector<WindowId> RootWindows(const char* atom) {
+    const QString ids = QString::fromLatin1(Run(QStringLiteral("xprop"), {"-root", QString::fromLatin1(atom)}));
+    std::vector<WindowId> windows;
+    for (const auto& match : QRegularExpression(QStringLiteral("0x[0-9a-f]+")).globalMatch(ids)) {
+        if (const WindowId window = match.captured().toULong(nullptr, 16); window != 0) windows.push_back(window);
     }
-    if (tool.exitStatus() != QProcess::NormalExit || tool.exitCode() != 0) return std::nullopt;
-    return tool.readAllStandardOutput().toStdString();
+    return windows;
 }
 
-bool WindowManagerRunning() { return !WindowList(XpropValue({"-root", "_NET_SUPPORTING_WM_CHECK"})).empty(); }
-
-std::vector<WindowId> ManagedWindows() { return WindowList(XpropValue({"-root", "_NET_CLIENT_LIST"})); }
-
-std::string Property(WindowId window, const char* atom) {
-    return Unquoted(XpropValue({"-id", Hex(window), QString::fromLatin1(atom)}));
-}
-
-std::string Title(WindowId window) { return Property(window, "_NET_WM_NAME"); }
-
-bool IsMinimised(WindowId window) {
-    return Property(window, "_NET_WM_STATE").find("_NET_WM_STATE_HIDDEN") != std::string::npos;
-}
-
-std::optional<WindowId> ActiveWindow() {
-    const auto windows = WindowList(XpropValue({"-root", "_NET_ACTIVE_WINDOW"}));
-    if (windows.empty() || windows.front() == 0) return std::nullopt;
-    return windows.front();
+QByteArray Properties(WindowId window) {
+    return Run(QStringLiteral("xprop"), {"-notype", "-id", QString::number(window), "_NET_WM_PID", "WM_WINDOW_ROLE",
+                                         "_NET_WM_STATE", "_NET_WM_NAME"});
 }
 
 void Keys(const QStringList& keys) { Run(QStringLiteral("xdotool"), QStringList{"key"} + keys); }
@@ -102,20 +45,54 @@ void ClickAt(QPoint onScreen) {
         {"mousemove", QString::number(onScreen.x()), QString::number(onScreen.y()), "click", "1"});
 }
 
-void Minimise(WindowId window) { Run(QStringLiteral("xdotool"), {"windowminimize", "--sync", Hex(window)}); }
+void Minimise(WindowId window) {
+    Run(QStringLiteral("xdotool"), {"windowminimize", "--sync", QString::number(window)});
+}
 
 std::string Clipboard() {
-    return Run(QStringLiteral("xclip"), {"-o", "-selection", "clipboard", "-t", "UTF8_STRING"}).value_or("");
+    return Run(QStringLiteral("xclip"), {"-o", "-selection", "clipboard", "-t", "UTF8_STRING"}).toStdString();
 }
 
 std::unique_ptr<QProcess> OfferOnClipboard(const std::string& text) {
     auto owner = std::make_unique<QProcess>();
     owner->setStandardOutputFile(QProcess::nullDevice());
-    owner->setStandardErrorFile(QProcess::nullDevice());
     owner->start(QStringLiteral("xclip"), {"-quiet", "-selection", "clipboard", "-t", "UTF8_STRING", "-i"});
     owner->write(QByteArray::fromStdString(text));
     owner->closeWriteChannel();
     return owner;
+}
+
+Tree ReadTree(qint64 pid) {
+    const QByteArray json =
+        Run(QStringLiteral("/usr/bin/python3"), {KESTROW_ACCESSIBLE_TREE_READER, QString::number(pid)});
+    Tree tree;
+    for (const QJsonValue& value : QJsonDocument::fromJson(json).array()) {
+        const QJsonObject node = value.toObject();
+        const QJsonArray box = node["box"].toArray();
+        tree.push_back({node["depth"].toInt(), node["role"].toString().toStdString(),
+                        node["name"].toString().toStdString(), node["text"].toString().toStdString(),
+                        node["states"].toVariant().toStringList(),
+                        QRect(box[0].toInt(), box[1].toInt(), box[2].toInt(), box[3].toInt())});
+    }
+    return tree;
+}
+
+std::vector<const Node*> Below(const Tree& tree, const Node* under, const std::function<bool(const Node&)>& match) {
+    std::vector<const Node*> found;
+    for (std::size_t i = under != nullptr ? static_cast<std::size_t>(under - tree.data()) + 1 : 0;
+         i < tree.size() && (under == nullptr || tree[i].depth > under->depth); ++i) {
+        if (match(tree[i])) found.push_back(&tree[i]);
+    }
+    return found;
+}
+
+const Node* Find(const Tree& tree, const Node* under, const std::function<bool(const Node&)>& match) {
+    const auto found = Below(tree, under, match);
+    return found.empty() ? nullptr : found.front();
+}
+
+const Node* Find(const Tree& tree, const Node* under, const std::string& role, const std::string& name) {
+    return Find(tree, under, [&](const Node& node) { return node.role == role && node.name == name; });
 }
 
 } // namespace desktop

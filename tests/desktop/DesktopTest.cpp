@@ -1,118 +1,92 @@
-// The fixture's steps: each reads the desktop again (window manager, accessibility tree) until
-// what it waits for shows, then acts through real input.
+// The fixture's steps read the desktop again (window manager, accessibility tree) until what they
+// wait for shows, then act through real input.
 #include "DesktopTest.h"
 
 #include <QtTest/QTest>
 
-bool DesktopTest::Eventually(const std::function<bool()>& condition, int timeoutMs) {
-    return QTest::qWaitFor(condition, timeoutMs);
+using namespace desktop;
+
+DesktopTest::~DesktopTest() {
+    program_.kill();
+    program_.waitForFinished();
 }
 
-void DesktopTest::StartKestrow() {
-    program = std::make_unique<RunningProgram>(QStringLiteral(KESTROW_PROGRAM), QStringList{});
+bool DesktopTest::Eventually(const std::function<bool()>& condition) { return QTest::qWaitFor(condition, 15000); }
+
+void DesktopTest::Start(const QString& program, const QStringList& arguments) {
+    program_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    program_.start(program, arguments);
+    ASSERT_TRUE(program_.waitForStarted());
 }
 
-void DesktopTest::StartProbe(const QStringList& arguments) {
-    program = std::make_unique<RunningProgram>(QStringLiteral(KESTROW_DESKTOP_PROBE), arguments);
+std::optional<int> DesktopTest::Exit() {
+    if (!Eventually([this] { return program_.state() == QProcess::NotRunning; })) return std::nullopt;
+    return program_.exitStatus() == QProcess::NormalExit ? std::optional(program_.exitCode()) : std::nullopt;
 }
 
-::testing::AssertionResult DesktopTest::HandedOver() {
-    if (!Eventually([this] { return program->IsActive(kExperiment) && !program->Window(kAbout); })) {
-        return ::testing::AssertionFailure() << "the About window did not hand over to the experiment window";
+std::optional<WindowId> DesktopTest::Window(const char* className) {
+    const QByteArray pid = "_NET_WM_PID = " + QByteArray::number(program_.processId()) + "\n";
+    const QByteArray role = "WM_WINDOW_ROLE = \"" + QByteArray(className) + "\"\n";
+    std::vector<WindowId> found;
+    for (const WindowId window : RootWindows("_NET_CLIENT_LIST")) {
+        const QByteArray properties = Properties(window);
+        if (properties.contains(pid) && properties.contains(role)) found.push_back(window);
     }
-    const auto tree = TreeWhere([](const AccessibleTree& t) {
-        const AccessibleNode* window = WindowNode(t, kExperiment);
-        return window != nullptr && window->Has("showing");
-    });
-    if (WindowNode(tree, kExperiment) == nullptr) {
-        return ::testing::AssertionFailure() << "no experiment window for screen readers";
-    }
-    return ::testing::AssertionSuccess();
+    return found.size() == 1 ? std::optional(found.front()) : std::nullopt;
 }
 
-AccessibleTree DesktopTest::TreeWhere(const std::function<bool(const AccessibleTree&)>& ready, int timeoutMs) {
-    AccessibleTree tree;
-    Eventually(
-        [&] {
-            tree = program->Tree();
-            return ready(tree);
-        },
-        timeoutMs);
+std::optional<WindowId> DesktopTest::Active(const char* className) {
+    const auto window = Window(className);
+    return window && RootWindows("_NET_ACTIVE_WINDOW") == std::vector{*window} ? window : std::nullopt;
+}
+
+::testing::AssertionResult DesktopTest::InFront(const char* className) {
+    const auto inFront = [&] {
+        const auto window = Active(className);
+        return window && !Properties(*window).contains("_STATE_HIDDEN");
+    };
+    if (Eventually(inFront)) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << className << " is not in front";
+}
+
+::testing::AssertionResult DesktopTest::Minimised(const char* className) {
+    const auto window = Window(className);
+    if (window) desktop::Minimise(*window);
+    if (window && Eventually([&] { return Properties(*window).contains("_STATE_HIDDEN"); }))
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << className << " was not minimised";
+}
+
+Tree DesktopTest::TreeWhere(const std::function<bool(const Tree&)>& ready) {
+    Tree tree;
+    Eventually([&] { return ready(tree = ReadTree(program_.processId())); });
     return tree;
 }
 
-const AccessibleNode* DesktopTest::WindowNode(const AccessibleTree& tree, const std::string& className) {
-    for (const AccessibleNode* window : tree.Windows()) {
-        const bool calculate = tree.Find("push button", "Calculate", window) != nullptr;
-        const bool menuBar =
-            tree.Find([](const AccessibleNode& node) { return node.role == "menu bar"; }, window) != nullptr;
-        const bool nameLabel = tree.Find("label", "Kestrow", window) != nullptr;
-        if ((className == kExperiment && calculate) || (className == kHelp && menuBar && !calculate) ||
-            (className == kAbout && nameLabel && !menuBar)) {
-            return window;
-        }
+const Node* DesktopTest::WindowNode(const Tree& tree, const char* className) {
+    for (const Node* window : Below(tree, nullptr, [](const Node& node) { return node.depth == 1; })) {
+        const bool menuBar = Find(tree, window, [](const Node& node) { return node.role == "menu bar"; }) != nullptr;
+        const char* holds = Find(tree, window, "push button", "Calculate") ? kExperiment
+                            : menuBar                                      ? kHelp
+                            : Find(tree, window, "label", "Kestrow")       ? kAbout
+                                                                           : "";
+        if (std::string(holds) == className) return window;
     }
     return nullptr;
 }
 
-const AccessibleNode* DesktopTest::NodeIn(const AccessibleTree& tree, const std::string& className,
-                                          const std::string& role, const std::string& name) {
-    const AccessibleNode* window = WindowNode(tree, className);
-    return window != nullptr ? tree.Find(role, name, window) : nullptr;
-}
-
-namespace {
-
-bool OnScreen(const AccessibleNode* node) {
-    return node != nullptr && node->Has("showing") && !node->extents.isEmpty();
-}
-
-} // namespace
-
-::testing::AssertionResult DesktopTest::Click(const std::string& className, const std::string& role,
-                                              const std::string& name) {
-    const auto tree = TreeWhere([&](const AccessibleTree& t) { return OnScreen(NodeIn(t, className, role, name)); });
-    const AccessibleNode* node = NodeIn(tree, className, role, name);
-    if (!OnScreen(node)) {
-        return ::testing::AssertionFailure() << "no " << role << " '" << name << "' on the screen in " << className;
-    }
-    desktop::ClickAt(node->Centre());
-    return ::testing::AssertionSuccess();
-}
-
-::testing::AssertionResult DesktopTest::ChooseMenuItem(const std::string& className, const std::string& menu,
-                                                       const std::string& item) {
-    if (auto clicked = Click(className, "menu item", menu); !clicked) return clicked;
-    const auto itemIn = [&](const AccessibleTree& t) {
-        const AccessibleNode* title = NodeIn(t, className, "menu item", menu);
-        return title != nullptr ? t.Find("menu item", item, title) : nullptr;
-    };
-    const auto tree = TreeWhere([&](const AccessibleTree& t) { return OnScreen(itemIn(t)); });
-    const AccessibleNode* node = itemIn(tree);
-    if (!OnScreen(node)) return ::testing::AssertionFailure() << "the menu " << menu << " showed no item " << item;
-    desktop::ClickAt(node->Centre());
-    return ::testing::AssertionSuccess();
-}
-
-::testing::AssertionResult DesktopTest::Minimised(const std::string& className) {
-    const auto window = program->Window(className);
-    if (!window) return ::testing::AssertionFailure() << className << " is not on the screen";
-    desktop::Minimise(*window);
-    if (!Eventually([&] { return desktop::IsMinimised(*window); })) {
-        return ::testing::AssertionFailure() << "the window manager did not minimise " << className;
+::testing::AssertionResult DesktopTest::Click(const char* className, const Path& path) {
+    for (std::size_t step = 0; step < path.size(); ++step) {
+        const auto onScreen = [&](const Tree& tree) {
+            const Node* node = WindowNode(tree, className);
+            for (std::size_t i = 0; node != nullptr && i <= step; ++i)
+                node = Find(tree, node, path[i].first, path[i].second);
+            return node != nullptr && node->Has("showing") && !node->box.isEmpty() ? node : nullptr;
+        };
+        const Tree tree = TreeWhere(onScreen);
+        const Node* node = onScreen(tree);
+        if (node == nullptr) return ::testing::AssertionFailure() << "no " << path[step].second << " on the screen";
+        ClickAt(node->box.center());
     }
     return ::testing::AssertionSuccess();
-}
-
-::testing::AssertionResult DesktopTest::InFront(const std::string& className) {
-    std::optional<desktop::WindowId> window;
-    if (Eventually([&] {
-            window = program->Window(className);
-            return window && !desktop::IsMinimised(*window) && desktop::ActiveWindow() == window;
-        })) {
-        return ::testing::AssertionSuccess();
-    }
-    if (!window) return ::testing::AssertionFailure() << className << " is hidden";
-    return ::testing::AssertionFailure() << className
-                                         << (desktop::IsMinimised(*window) ? " stays minimised" : " is not active");
 }

@@ -1,51 +1,48 @@
 // Fixture of the real-desktop tests: each test starts the real program (or the framework probe)
 // on the desktop that the test main set up, drives it with real input and reads what the desktop
-// shows: the window manager's titles and window states, the accessibility tree, the clipboard.
-// Every wait is on a condition, with a time limit that only a fault reaches.
+// shows: the window manager's windows, the accessibility tree, the clipboard. Windows are told
+// apart by their X11 window role (the framework sets it to the window's class). Every wait is on
+// a condition, with a time limit that only a fault reaches.
 #pragma once
 
-#include "AccessibleTree.h"
 #include "Desktop.h"
-#include "RunningProgram.h"
 
 #include <gtest/gtest.h>
+#include <optional>
 
-#include <functional>
-#include <memory>
-#include <string>
+inline constexpr const char* kAbout = "AboutWnd.AboutWnd";
+inline constexpr const char* kExperiment = "ControlWnd.ControlWnd";
+inline constexpr const char* kHelp = "helpWnd.helpWnd";
 
 class DesktopTest : public ::testing::Test {
 public:
-    static constexpr const char* kAbout = "AboutWnd.AboutWnd";
-    static constexpr const char* kExperiment = "ControlWnd.ControlWnd";
-    static constexpr const char* kHelp = "helpWnd.helpWnd";
-    static constexpr int kWaitMs = 15000;
+    // What to click in a window, one step after the other: (role, name), each below the one before.
+    using Path = std::vector<std::pair<std::string, std::string>>;
 
-    static bool Eventually(const std::function<bool()>& condition, int timeoutMs = kWaitMs);
+    ~DesktopTest() override;
+    static bool Eventually(const std::function<bool()>& condition);
 
-    void StartKestrow();
-    void StartProbe(const QStringList& arguments);
-    // Waits until the About window's timer has handed over: the About window hidden and the
-    // experiment window active, with its accessibility tree registered.
-    ::testing::AssertionResult HandedOver();
-    // Reads the accessibility tree until `ready` holds for it (the last one read when it never does).
-    AccessibleTree TreeWhere(const std::function<bool(const AccessibleTree&)>& ready, int timeoutMs = kWaitMs);
+    void Start(const QString& program, const QStringList& arguments = {});
+    // Its exit status once it has ended by itself, else nothing; and what it has printed (its errors
+    // go to the test's own).
+    std::optional<int> Exit();
+    std::string Output() { return program_.readAll().toStdString(); }
 
-    // A window's node by what only that window holds: the push button "Calculate" (experiment),
-    // a menu bar without it (help), the name label without a menu bar (About).
-    static const AccessibleNode* WindowNode(const AccessibleTree& tree, const std::string& className);
-    // The node of that role and name in the window of that class.
-    static const AccessibleNode* NodeIn(const AccessibleTree& tree, const std::string& className,
-                                        const std::string& role, const std::string& name);
-    // Clicks the node of that role and name in the window once it is on the screen.
-    ::testing::AssertionResult Click(const std::string& className, const std::string& role, const std::string& name);
-    // Clicks the menu's title in the window's menu bar, then the item in the menu that opens.
-    ::testing::AssertionResult ChooseMenuItem(const std::string& className, const std::string& menu,
-                                              const std::string& item);
-    // The window minimised as its minimise button does, and its window manager's answer awaited.
-    ::testing::AssertionResult Minimised(const std::string& className);
-    // The window shown (not minimised) and active.
-    ::testing::AssertionResult InFront(const std::string& className);
+    // The program's one window of the class that the window manager manages (shown or minimised).
+    std::optional<desktop::WindowId> Window(const char* className);
+    // That window while it is the active one.
+    std::optional<desktop::WindowId> Active(const char* className);
+    // The window shown (not minimised), active and the only one of its class.
+    ::testing::AssertionResult InFront(const char* className);
+    ::testing::AssertionResult Minimised(const char* className);
 
-    std::unique_ptr<RunningProgram> program;
+    // Reads the program's tree until `ready` holds for it (the last one read when it never does).
+    desktop::Tree TreeWhere(const std::function<bool(const desktop::Tree&)>& ready);
+    // A window's node, told by what it holds: the push button "Calculate" (experiment), else a menu
+    // bar (help), else the label "Kestrow" (About).
+    static const desktop::Node* WindowNode(const desktop::Tree& tree, const char* className);
+    ::testing::AssertionResult Click(const char* className, const Path& path);
+
+private:
+    QProcess program_;
 };

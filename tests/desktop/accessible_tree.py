@@ -1,54 +1,31 @@
 #!/usr/bin/python3
-# Prints what a screen reader sees of one program: every accessible object of the application
-# with the given process id, depth first, one per line:
-#   depth TAB role TAB name TAB states (comma-separated) TAB x,y,width,height TAB text
-# The text column holds the contents of text objects only. Tabs, line ends and backslashes in
-# names and texts are written as \t, \n, \r and \\. Prints nothing while the program is not
-# registered on the accessibility bus.
+# Prints what a screen reader sees of the program with the given process id: its accessible
+# objects depth first, as a JSON list (empty while the program is not on the accessibility bus).
+import json
 import sys
 
 import pyatspi
 
 
-def escaped(text):
-    return (text.replace("\\", "\\\\").replace("\t", "\\t").replace("\n", "\\n").replace("\r", "\\r"))
-
-
-def line(node, depth):
-    states = ",".join(sorted(pyatspi.stateToString(s) for s in node.getState().getStates()))
+def walk(node, depth, out):
     try:
         box = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-        extents = "%d,%d,%d,%d" % (box.x, box.y, box.width, box.height)
+        box = [box.x, box.y, box.width, box.height]
     except NotImplementedError:
-        extents = "0,0,0,0"
-    text = ""
-    if node.getRoleName() == "text":
-        try:
-            text = node.queryText().getText(0, -1)
-        except NotImplementedError:
-            pass
-    return "%d\t%s\t%s\t%s\t%s\t%s" % (depth, node.getRoleName(), escaped(node.name or ""), states, extents,
-                                      escaped(text))
-
-
-def walk(node, depth, out):
-    out.append(line(node, depth))
+        box = [0, 0, 0, 0]
+    role = node.getRoleName()
+    out.append({"depth": depth, "role": role, "name": node.name or "", "box": box,
+                "states": [pyatspi.stateToString(s) for s in node.getState().getStates()],
+                "text": node.queryText().getText(0, -1) if role == "text" else ""})
     for index in range(node.childCount):
         child = node.getChildAtIndex(index)
         if child is not None:
             walk(child, depth + 1, out)
 
 
-def main():
-    pid = int(sys.argv[1])
-    for app in pyatspi.Registry.getDesktop(0):
-        if app is not None and app.get_process_id() == pid:
-            out = []
-            walk(app, 0, out)
-            print("\n".join(out))
-            return 0
-    return 0
-
-
-if __name__ == "__main__":
-    sys.exit(main())
+out = []
+for app in pyatspi.Registry.getDesktop(0):
+    if app is not None and app.get_process_id() == int(sys.argv[1]):
+        walk(app, 0, out)
+        break
+print(json.dumps(out))
