@@ -1,4 +1,5 @@
-// A text field's length limit and digit mask, which hold for typed keys only.
+// Typing into a text field: its KeyDown handler gets each key's text intact, and its length limit
+// and digit mask hold for typed keys only.
 #include "FrameworkTest.h"
 
 #include <QApplication>
@@ -24,16 +25,32 @@ class TypedLimitTest : public FrameworkTest, public ::testing::WithParamInterfac
 
 // QTest types ASCII only; other characters come as the key events of a keyboard layout that has them.
 void TypeText(QWidget* widget, const QString& text) {
-    for (const QChar c : text) {
-        if (c.unicode() < 0x80) {
-            QTest::keyClick(widget, c.toLatin1());
+    for (const char32_t c : text.toUcs4()) {
+        if (c < 0x80) {
+            QTest::keyClick(widget, static_cast<char>(c));
             continue;
         }
         for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
-            QKeyEvent key(type, Qt::Key_unknown, Qt::NoModifier, QString(c));
+            QKeyEvent key(type, Qt::Key_unknown, Qt::NoModifier, QString::fromUcs4(&c, 1));
             QApplication::sendEvent(widget, &key);
         }
     }
+}
+
+using KeyTextTest = FrameworkTest;
+
+TEST_F(KeyTextTest, KeyDownGetsEachCharacterAsItsUtf8Text) {
+    std::vector<std::string> keys;
+    ProbeWindow& window = OpenWith({}, [&keys](ProbeWindow& w) {
+        w.NewControl<fw::TextField>("field").KeyDown.Bind([&keys](fw::TextField&, const std::string& key) {
+            keys.push_back(key);
+            return true;
+        });
+    });
+    ASSERT_NO_FATAL_FAILURE(ShowActive(window));
+    TypeText(window.ControlAs<fw::TextField>("field").Widget(),
+             QString::fromUtf8("7\xC3\xA9\xC3\x9F\xEF\xBC\x97\xF0\x9F\x98\x80"));
+    EXPECT_EQ(keys, (std::vector<std::string>{"7", "\xC3\xA9", "\xC3\x9F", "\xEF\xBC\x97", "\xF0\x9F\x98\x80"}));
 }
 
 TEST_P(TypedLimitTest, KeysThatWouldBreakTheLimitOrTheMaskAreDropped) {
