@@ -39,7 +39,6 @@ struct Window::Impl {
     std::shared_ptr<fw::MenuBar> menuBar;
     QMenuBar* qtMenuBar = nullptr; // child of frame while shown
     std::unique_ptr<detail::MenuPresenter> presenter;
-    const fw::MenuBar* presented = nullptr;              // the tree the presenter shows
     std::unique_ptr<detail::MenuPresenter> appShortcuts; // the application's, while no bar of its own shows
     std::vector<std::unique_ptr<Control>> controls;      // creation order
     std::map<std::string, std::function<bool()>> menuHandlers;
@@ -196,12 +195,11 @@ void Window::ApplyBackground() {
 
 void Window::UpdateMenuBarWidget() {
     const bool wanted = d_->menuBar && Stored<std::int64_t>("Type") != 2;
-    if (d_->qtMenuBar != nullptr && (!wanted || d_->presented != d_->menuBar.get())) {
+    if (d_->qtMenuBar != nullptr && (!wanted || !d_->presenter->Shows(*d_->menuBar))) {
         d_->layout->setMenuBar(nullptr);
         delete d_->qtMenuBar;
         d_->qtMenuBar = nullptr;
         d_->presenter.reset();
-        d_->presented = nullptr;
     }
     const auto callbacks = [this] {
         return detail::MenuPresenter::Callbacks{[this](const MenuItem& item) { return MenuItemEnabled(item); },
@@ -211,7 +209,6 @@ void Window::UpdateMenuBarWidget() {
         d_->qtMenuBar = new QMenuBar(d_->frame);
         d_->layout->setMenuBar(d_->qtMenuBar);
         d_->presenter = std::make_unique<detail::MenuPresenter>(d_->menuBar, d_->qtMenuBar, callbacks());
-        d_->presented = d_->menuBar.get();
     }
     if (d_->qtMenuBar != nullptr) d_->qtMenuBar->setHidden(!Stored<bool>("MenuBarVisible"));
 

@@ -1,7 +1,7 @@
 // A top-level window of the program. A program window derives from Window, is constructed with its
 // registered run-time class name, and overrides the handlers of the events its class handles
-// (RegisterWindowClass). The framework owns open windows: create them with NewWindow or ImplicitWindow
-// and find them again with GetImplicitWindow. A window the user closes is gone with its controls.
+// (RegisterWindowClass). The framework owns open windows: create them with ImplicitWindow and
+// find them again with GetImplicitWindow. A window the user closes is gone with its controls.
 //
 // Window properties (PropertyHolder / SetProperties), name: type = default:
 //   Width, Height: Integer = 300 — the content area below any menu bar, in pixels
@@ -143,18 +143,9 @@ private:
 // The open window of that class, hidden or not, else null.
 Window* GetImplicitWindow(const std::string& className);
 
-// Creates a window, hands it to the framework and runs its Constructor. When construction throws,
-// the half-built window is discarded (never found) and the exception passes on.
-template <class W>
-W& NewWindow() {
-    auto window = std::make_unique<W>();
-    W& created = *window;
-    detail::ConstructAdopted(std::move(window));
-    return created;
-}
-
 // The single-instance accessor: the open window of the class, else a new one built by the factory
-// registered with the class (RegisterWindowClass) and constructed as NewWindow does. Throws
+// registered with the class (RegisterWindowClass) and constructed; when construction throws, the
+// half-built window is discarded (never found) and the exception passes on. Throws
 // InvalidArgumentException for a class without a factory, or whose factory builds a window of
 // another class. Windows ask for one another by class name this way, without each other's types.
 Window& ImplicitWindow(const std::string& className);
