@@ -39,10 +39,6 @@ public:
         if (QWidget* widget = WidgetOf(window, controlName)) Press(widget);
     }
     static void Press(QWidget* widget, QPoint at = {});
-    // Gives the control the focus and types the text, one key click per character.
-    static void Type(const fw::Window& window, const std::string& controlName, const std::string& text) {
-        if (QWidget* widget = Focused(window, controlName)) QTest::keyClicks(widget, QString::fromStdString(text));
-    }
     // The command that the window's menu bar shows under those captions ("&File", "About Title"),
     // or null; and picking it, as the user does with the mouse (it must be there and available).
     static QAction* MenuCommand(const fw::Window& window, const QString& menu, const QString& item);
@@ -70,6 +66,7 @@ public:
     }
 
 protected:
+    // Gives the control the keyboard focus; its widget.
     static QWidget* Focused(const fw::Window& window, const std::string& controlName);
 
     std::vector<std::string> boxes;
