@@ -12,7 +12,7 @@ namespace {
 using CommandTest = ExperimentTest;
 
 // Each Edit shortcut, typed in the field that has the focus, runs its menu command; Delete has
-// none and is picked from the menu.
+// none and is picked from the menu. Select All is offered only while something is left to select.
 TEST_F(CommandTest, EditShortcutsRunTheirCommandsOnTheFocusedField) {
     ASSERT_TRUE(WaitForFocus("totalFld"));
     QWidget* field = QApplication::focusWidget();
@@ -33,6 +33,7 @@ TEST_F(CommandTest, EditShortcutsRunTheirCommandsOnTheFocusedField) {
     }
     Wnd().totalFld().SetText("10");
     QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_FALSE(MenuCommand(Wnd(), QStringLiteral("&Edit"), QStringLiteral("Select &All"))->isEnabled());
     Pick(Wnd(), "&Edit", "&Delete");
     EXPECT_EQ(Wnd().totalFld().Text(), "");
     EXPECT_EQ(beeps, 0); // no shortcut reached the key filter

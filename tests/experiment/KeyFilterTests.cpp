@@ -71,7 +71,7 @@ TEST_P(KeyFilter, InEveryFieldAndTheResultsArea) {
     }
     // No key runs a button, though all three are Default: Calculate would complain of the total.
     EXPECT_TRUE(boxes.empty());
-    EXPECT_EQ(OpenCount("helpWnd.helpWnd"), 0);
+    EXPECT_EQ(OpenWindow("helpWnd.helpWnd"), nullptr);
 }
 
 INSTANTIATE_TEST_SUITE_P(Keys, KeyFilter, ::testing::ValuesIn(kKeys),

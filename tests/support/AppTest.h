@@ -13,7 +13,6 @@
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -48,15 +47,10 @@ public:
         ASSERT_TRUE(action->isEnabled()) << item;
         action->trigger();
     }
-    // The open window of the class, or null; whether it is on screen; how many of the class are open.
+    // The open window of the class, or null; whether it is on screen.
     static fw::Window* OpenWindow(const std::string& className) { return fw::detail::FindOpenWindow(className); }
     static bool IsShown(const std::string& className) {
         return OpenWindow(className) != nullptr && OpenWindow(className)->Widget()->isVisible();
-    }
-    static int OpenCount(const std::string& className) {
-        const auto windows = fw::detail::OpenWindows();
-        return static_cast<int>(std::count_if(windows.begin(), windows.end(),
-                                              [&](const fw::Window* w) { return w->ClassName() == className; }));
     }
     // Waits until the window is the active one (keyboard input goes to it).
     static bool WaitActive(const std::string& className, int timeoutMs = 5000) {
