@@ -1,8 +1,9 @@
-// The start as the user meets it: one window, the About window, and the application object's
-// version data; then, in a child process running the real start-up,
-// the roads by which the program ends and their exit status.
+// The start as the user meets it: one window, the About window without a menu bar, and the
+// application object's version data; then, in a child process running the real start-up, the
+// roads by which the program ends and their exit status.
 #include "AppTest.h"
 
+#include "about/AboutWnd.h"
 #include "framework/Application.h"
 #include "framework/Runtime.h"
 
@@ -12,9 +13,10 @@ namespace {
 
 using StartTest = AppTest;
 
-TEST_F(StartTest, OpensOnlyTheAboutWindow) {
+TEST_F(StartTest, OpensOnlyTheAboutWindowWithoutAMenuBar) {
     EXPECT_EQ(fw::detail::OpenWindows().size(), 1u);
     EXPECT_TRUE(IsShown("AboutWnd.AboutWnd"));
+    EXPECT_EQ(kestrow::AboutWnd().MenuBar(), nullptr);
     EXPECT_TRUE(WaitActive("AboutWnd.AboutWnd"));
 }
 
