@@ -22,29 +22,21 @@
 namespace {
 
 void Require(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
+    if (!condition) std::abort();
 }
 
 bool Within(std::int64_t value, std::int64_t lo, std::int64_t hi) { return value >= lo && value <= hi; }
 
 // "##0": the nearest whole number, halves away from zero, no "-0".
 std::string ReferenceFormat(double value) {
-    if (std::isnan(value)) {
-        return "nan";
-    }
-    if (std::isinf(value)) {
-        return value > 0 ? "inf" : "-inf";
-    }
+    if (std::isnan(value)) return "nan";
+    if (std::isinf(value)) return value > 0 ? "inf" : "-inf";
     const double magnitude = std::fabs(value);
     double whole = std::floor(magnitude);
     if (magnitude - whole >= 0.5) { // exact: the fraction of a double is a double
         whole += 1.0;
     }
-    if (whole == 0.0) {
-        return "0";
-    }
+    if (whole == 0.0) return "0";
     char digits[400]; // an integral double prints exactly; the longest has 309 digits
     std::snprintf(digits, sizeof digits, "%.0f", whole);
     return (value < 0 ? "-" : "") + std::string(digits);
@@ -114,9 +106,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         asked.push_back(which);
         return texts[static_cast<std::size_t>(which)];
     });
-    for (std::size_t i = 0; i < asked.size(); ++i) {
-        Require(asked[i] == static_cast<core::InputField>(i));
-    }
+    for (std::size_t i = 0; i < asked.size(); ++i) Require(asked[i] == static_cast<core::InputField>(i));
     if (const auto* numbers = std::get_if<core::UrnInputs>(&result)) {
         Require(asked.size() == 5);
         Require(Within(numbers->total, 2, 100) && Within(numbers->red, 1, 99) && Within(numbers->green, 1, 99));

@@ -1,4 +1,5 @@
-// The five checks: every bound, unsafe numbers, the order of reading, the messages.
+// The five checks: every bound, unsafe numbers, the order of reading. (The experiment window's
+// tests read each check's message in its box.)
 #include "core/InputChecks.h"
 
 #include <gtest/gtest.h>
@@ -9,60 +10,36 @@
 
 using namespace core;
 
-TEST(InputChecks, StopAtTheFirstFailedCheckWithItsMessage) {
-    struct Row {
-        std::array<std::string, 5> texts;
-        int failed;
-    }; // failed: 0 when all pass
-    const Row rows[] = {
-        {{"10", "6", "4", "1", "100"}, 0},
-        {{"2", "1", "1", "0", "1"}, 0},
-        {{"100", "99", "1", "10", "10000"}, 0},
-        {{"100", "1", "99", "10", "10000"}, 0},
-        {{" +10", "\t6", "4abc", "+0", "100."}, 0},
-        {{"1", "0"}, 1},
-        {{"101"}, 1},
-        {{""}, 1},
-        {{"1e999"}, 1},
-        {{"99999999999999999999"}, 1},
-        {{"-1e19"}, 1},
-        {{"9223372036854775808"}, 1},
-        {{"10", "0"}, 2},
-        {{"100", "100"}, 2},
-        {{"10", "1e400"}, 2},
-        {{"10", "6", "0"}, 3},
-        {{"100", "99", "100"}, 3},
-        {{"10", "6", "5"}, 3},
-        {{"10", "6", "3.9"}, 3},
-        {{"10", "6", "4", "-1"}, 4},
-        {{"10", "6", "4", "11"}, 4},
-        {{"10", "6", "4", "1", "0"}, 5},
-        {{"10", "6", "4", "1", "10001"}, 5},
-        {{"10", "6", "4", "1", "-1e999"}, 5},
-    };
-    const char* const messages[] = {
-        "The total number of balls can range from 2-100.\r",
-        "The number of red balls can range from 1-99.\r",
-        "The number of green balls can range from 1-99 but red + green must equal the total number of balls\r",
-        "The number of balls to add  on each trial can range from 0-10.\r",
-        "The number of repetitions can range from 1-10,000.\r",
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(testing::PrintToString(row.texts));
-        std::vector<InputField> asked;
-        const CheckResult result = CheckInputs([&](InputField field) {
-            asked.push_back(field);
-            return row.texts[static_cast<std::size_t>(field)];
-        });
-        ASSERT_EQ(asked.size(), row.failed == 0 ? 5U : static_cast<std::size_t>(row.failed));
-        for (std::size_t i = 0; i < asked.size(); ++i) {
-            EXPECT_EQ(asked[i], static_cast<InputField>(i));
-        }
-        if (row.failed != 0) {
-            EXPECT_EQ(std::get<CheckFailure>(result),
-                      (CheckFailure{row.failed, asked.back(), messages[row.failed - 1]}));
-        } else {
-            EXPECT_TRUE(std::holds_alternative<UrnInputs>(result));
+TEST(InputChecks, StopAtTheFirstFailedCheck) {
+    // The number of the check that fails (0: none), and field texts that make it fail.
+    const std::pair<int, std::vector<std::array<std::string, 5>>> rows[] = {
+        {0,
+         {{"10", "6", "4", "1", "100"},
+          {"2", "1", "1", "0", "1"},
+          {"100", "99", "1", "10", "10000"},
+          {"100", "1", "99", "10", "10000"},
+          {" +10", "\t6", "4abc", "+0", "100."}}},
+        {1, {{"1", "0"}, {"101"}, {""}, {"1e999"}, {"99999999999999999999"}, {"-1e19"}, {"9223372036854775808"}}},
+        {2, {{"10", "0"}, {"100", "100"}, {"10", "1e400"}}},
+        {3, {{"10", "6", "0"}, {"100", "99", "100"}, {"10", "6", "5"}, {"10", "6", "3.9"}}},
+        {4, {{"10", "6", "4", "-1"}, {"10", "6", "4", "11"}}},
+        {5, {{"10", "6", "4", "1", "0"}, {"10", "6", "4", "1", "10001"}, {"10", "6", "4", "1", "-1e999"}}}};
+    for (const auto& [failed, cases] : rows) {
+        for (const auto& texts : cases) {
+            SCOPED_TRACE(testing::PrintToString(texts));
+            std::vector<InputField> asked;
+            const CheckResult result = CheckInputs([&](InputField field) {
+                asked.push_back(field);
+                return texts[static_cast<std::size_t>(field)];
+            });
+            ASSERT_EQ(asked.size(), failed == 0 ? 5U : static_cast<std::size_t>(failed));
+            for (std::size_t i = 0; i < asked.size(); ++i) EXPECT_EQ(asked[i], static_cast<InputField>(i));
+            if (failed != 0) {
+                EXPECT_EQ(std::get<CheckFailure>(result).number, failed);
+                EXPECT_EQ(std::get<CheckFailure>(result).field, asked.back());
+            } else {
+                EXPECT_TRUE(std::holds_alternative<UrnInputs>(result));
+            }
         }
     }
 }

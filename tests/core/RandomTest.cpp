@@ -1,6 +1,7 @@
 // Random: known answers from a fixed seed, over small and extreme ranges; one shared instance. The
 // known answers come from a separate implementation of splitmix64, xoshiro256** and Lemire's bounded
-// draw, so a wrong constant, shift or reduction in any of them changes the sequence.
+// draw, so a wrong constant, shift or reduction in any of them changes the sequence. Over the whole
+// int64 range a draw is the generator's raw output shifted by 2^63.
 #include "core/Random.h"
 
 #include <gtest/gtest.h>
@@ -29,22 +30,11 @@ class RandomKnownRange : public ::testing::TestWithParam<RangeCase> {};
 
 } // namespace
 
-TEST(Random, KnownSequenceFromAFixedSeed) {
-    Random random(seed);
-    const std::array<std::uint64_t, 6> expected = {0x0E48715A13D7772EULL, 0xC837F3EE8A7A1065ULL, 0x1272314B15EE5001ULL,
-                                                   0x28E323A6ABE2A46BULL, 0xC60DF3B261660AA7ULL, 0x3EAFF0863CCF54F5ULL};
-    for (const std::uint64_t value : expected) {
-        EXPECT_EQ(random.Next(), value);
-    }
-}
-
 TEST_P(RandomKnownRange, DrawsTheKnownValues) {
     const RangeCase& c = GetParam();
     Random random(seed);
     std::array<std::int64_t, 8> drawn{};
-    for (auto& value : drawn) {
-        value = random.InRange(c.lo, c.hi);
-    }
+    for (auto& value : drawn) value = random.InRange(c.lo, c.hi);
     EXPECT_EQ(drawn, c.draws);
 }
 
@@ -52,7 +42,6 @@ TEST_P(RandomKnownRange, DrawsTheKnownValues) {
 INSTANTIATE_TEST_SUITE_P(
     Ranges, RandomKnownRange,
     ::testing::Values(
-        RangeCase{"Die", 1, 6, {1, 5, 1, 1, 5, 2, 3, 2}}, RangeCase{"Percent", 1, 100, {6, 79, 8, 16, 78, 25, 40, 26}},
         RangeCase{"LargestUrn", 1, 100099, {5585, 78288, 7213, 15988, 77442, 24512, 39473, 25727}},
         RangeCase{"Negative", -3, -1, {-3, -1, -3, -3, -1, -3, -2, -3}},
         RangeCase{"Single", 5, 5, {5, 5, 5, 5, 5, 5, 5, 5}},

@@ -1,5 +1,5 @@
 // The results text: trial lines, growth under scripted chance and the largest run. The fuzz target
-// compares trial lines with a reference for any counts.
+// compares trial lines with a reference for any counts, and checks which counts are refused.
 #include "core/UrnExperiment.h"
 #include "core/Random.h"
 
@@ -23,24 +23,14 @@ struct Scripted final : ChanceSource {
     }
 };
 
+// One and two digits of red; 23 of 40 is 57.49999999999999% in double; the halves 12.5% and 87.5%;
+// 1 of 202 under a half per cent.
 TEST(UrnExperiment, TrialLinesFollowTheSpacingAndRoundingRules) {
     const std::tuple<std::int64_t, std::int64_t, std::string> rows[] = {
-        {6, 4, "6  (60%)     4 (40%)\r"},
-        {9, 1, "9  (90%)     1 (10%)\r"},
-        {10, 1, "10 (91%)     1 (9%)\r"},
-        {23, 17, "23 (57%)     17 (43%)\r"},
-        {1, 7, "1  (13%)     7 (88%)\r"},
-        {1, 201, "1  (0%)     201 (100%)\r"},
-        {209, 1, "209 (100%)     1 (0%)\r"},
-        {100089, 1, "100089 (100%)     1 (0%)\r"},
-        {50045, 50045, "50045 (50%)     50045 (50%)\r"},
-        {0, 3, "0  (0%)     3 (100%)\r"},
+        {6, 4, "6  (60%)     4 (40%)\r"}, {10, 1, "10 (91%)     1 (9%)\r"},     {23, 17, "23 (57%)     17 (43%)\r"},
+        {1, 7, "1  (13%)     7 (88%)\r"}, {1, 201, "1  (0%)     201 (100%)\r"}, {209, 1, "209 (100%)     1 (0%)\r"},
     };
-    for (const auto& [red, green, line] : rows) {
-        EXPECT_EQ(TrialLine(red, green), line);
-    }
-    EXPECT_THROW(TrialLine(0, 0), std::invalid_argument);
-    EXPECT_THROW(TrialLine(-1, 5), std::invalid_argument);
+    for (const auto& [red, green, line] : rows) EXPECT_EQ(TrialLine(red, green), line);
 }
 
 // Each line shows the counts before its draw; k <= red draws red, and the drawn colour grows by `add`.

@@ -1,10 +1,101 @@
+// The tools run to their end and are read whole; the tree reader prints JSON, one object per node.
 // The fixture's steps read the desktop again (window manager, accessibility tree) until what they
 // wait for shows, then act through real input.
 #include "DesktopTest.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
 #include <QtTest/QTest>
 
 using namespace desktop;
+
+namespace {
+
+// The tool's output; empty when it failed or did not end within ten seconds.
+QByteArray Tool(const QString& program, const QStringList& arguments) {
+    QProcess tool;
+    tool.setStandardErrorFile(QProcess::nullDevice());
+    tool.start(program, arguments);
+    if (!tool.waitForFinished(10000)) {
+        tool.kill();
+        tool.waitForFinished();
+        return {};
+    }
+    return tool.exitStatus() == QProcess::NormalExit && tool.exitCode() == 0 ? tool.readAllStandardOutput() : "";
+}
+
+// Empty while the program is not on the accessibility bus.
+Tree ReadTree(qint64 pid) {
+    const QByteArray json =
+        Tool(QStringLiteral("/usr/bin/python3"), {KESTROW_ACCESSIBLE_TREE_READER, QString::number(pid)});
+    Tree tree;
+    for (const QJsonValue& value : QJsonDocument::fromJson(json).array()) {
+        const QJsonObject node = value.toObject();
+        const QJsonArray box = node["box"].toArray();
+        tree.push_back({node["depth"].toInt(), node["role"].toString().toStdString(),
+                        node["name"].toString().toStdString(), node["text"].toString().toStdString(),
+                        node["states"].toVariant().toStringList(),
+                        QRect(box[0].toInt(), box[1].toInt(), box[2].toInt(), box[3].toInt())});
+    }
+    return tree;
+}
+
+} // namespace
+
+std::vector<WindowId> desktop::RootWindows(const char* atom) {
+    const QString ids = QString::fromLatin1(Tool(QStringLiteral("xprop"), {"-root", QString::fromLatin1(atom)}));
+    std::vector<WindowId> windows;
+    for (const auto& match : QRegularExpression(QStringLiteral("0x[0-9a-f]+")).globalMatch(ids)) {
+        if (const WindowId window = match.captured().toULong(nullptr, 16); window != 0) windows.push_back(window);
+    }
+    return windows;
+}
+
+QByteArray desktop::Properties(WindowId window) {
+    return Tool(QStringLiteral("xprop"), {"-notype", "-id", QString::number(window), "_NET_WM_PID", "WM_WINDOW_ROLE",
+                                          "_NET_WM_STATE", "_NET_WM_NAME"});
+}
+
+void desktop::Keys(const QStringList& keys) { Tool(QStringLiteral("xdotool"), QStringList{"key"} + keys); }
+
+void desktop::ClickAt(QPoint onScreen) {
+    Tool(QStringLiteral("xdotool"),
+         {"mousemove", QString::number(onScreen.x()), QString::number(onScreen.y()), "click", "1"});
+}
+
+std::string desktop::Clipboard() {
+    return Tool(QStringLiteral("xclip"), {"-o", "-selection", "clipboard", "-t", "UTF8_STRING"}).toStdString();
+}
+
+std::unique_ptr<QProcess> desktop::OfferOnClipboard(const std::string& text) {
+    auto owner = std::make_unique<QProcess>();
+    owner->setStandardOutputFile(QProcess::nullDevice());
+    owner->start(QStringLiteral("xclip"), {"-quiet", "-selection", "clipboard", "-t", "UTF8_STRING", "-i"});
+    owner->write(QByteArray::fromStdString(text));
+    owner->closeWriteChannel();
+    return owner;
+}
+
+std::vector<const Node*> desktop::Below(const Tree& tree, const Node* under,
+                                        const std::function<bool(const Node&)>& match) {
+    std::vector<const Node*> found;
+    for (std::size_t i = under != nullptr ? static_cast<std::size_t>(under - tree.data()) + 1 : 0;
+         i < tree.size() && (under == nullptr || tree[i].depth > under->depth); ++i) {
+        if (match(tree[i])) found.push_back(&tree[i]);
+    }
+    return found;
+}
+
+const Node* desktop::Find(const Tree& tree, const Node* under, const std::function<bool(const Node&)>& match) {
+    const auto found = Below(tree, under, match);
+    return found.empty() ? nullptr : found.front();
+}
+
+const Node* desktop::Find(const Tree& tree, const Node* under, const std::string& role, const std::string& name) {
+    return Find(tree, under, [&](const Node& node) { return node.role == role && node.name == name; });
+}
 
 DesktopTest::~DesktopTest() {
     program_.kill();
@@ -40,21 +131,17 @@ std::optional<WindowId> DesktopTest::Active(const char* className) {
     return window && RootWindows("_NET_ACTIVE_WINDOW") == std::vector{*window} ? window : std::nullopt;
 }
 
-::testing::AssertionResult DesktopTest::InFront(const char* className) {
-    const auto inFront = [&] {
+bool DesktopTest::InFront(const char* className) {
+    return Eventually([&] {
         const auto window = Active(className);
         return window && !Properties(*window).contains("_STATE_HIDDEN");
-    };
-    if (Eventually(inFront)) return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << className << " is not in front";
+    });
 }
 
-::testing::AssertionResult DesktopTest::Minimised(const char* className) {
+bool DesktopTest::Minimised(const char* className) {
     const auto window = Window(className);
-    if (window) desktop::Minimise(*window);
-    if (window && Eventually([&] { return Properties(*window).contains("_STATE_HIDDEN"); }))
-        return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << className << " was not minimised";
+    if (window) Tool(QStringLiteral("xdotool"), {"windowminimize", "--sync", QString::number(*window)});
+    return window && Eventually([&] { return Properties(*window).contains("_STATE_HIDDEN"); });
 }
 
 Tree DesktopTest::TreeWhere(const std::function<bool(const Tree&)>& ready) {

@@ -107,9 +107,7 @@ TEST_P(PasteOnDesktop, GoesInWhole) {
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, PasteOnDesktop,
-    ::testing::Values(PasteCase{"HundredIntoBallsToAdd", 3, "100"},
-                      PasteCase{"HundredThousandIntoRepetitions", 4, "100000"}, PasteCase{"LettersIntoTotal", 0, "ten"},
-                      PasteCase{"HugeExponentIntoTotal", 0, "1e999"},
+    ::testing::Values(PasteCase{"HundredIntoBallsToAdd", 3, "100"}, PasteCase{"LettersIntoTotal", 0, "ten"},
                       // Beyond QLineEdit's own limit of 32767 characters.
                       PasteCase{"FortyThousandDigitsIntoRed", 1, std::string(40000, '9')},
                       PasteCase{"FullWidthDigitIntoGreen", 2, "\xEF\xBC\x94"}, // U+FF14, a full-width 4

@@ -13,7 +13,6 @@ struct Step {
 const Step kHelpButton{kExperiment, {{"push button", "?"}}};
 const Step kAboutTitle{kExperiment, {{"menu item", "File"}, {"menu item", "About Title"}}};
 const Step kWindowInfo{kExperiment, {{"menu item", "Window"}, {"menu item", "Info"}}};
-const Step kWindowControl{kHelp, {{"menu item", "Window"}, {"menu item", "Control"}}};
 const Step kAboutName{kAbout, {{"label", "Kestrow"}}};
 
 struct TitleCase {
@@ -79,10 +78,7 @@ TEST_P(WindowComesBack, WhenAskedForWhileMinimised) {
 
 INSTANTIATE_TEST_SUITE_P(Requests, WindowComesBack,
                          ::testing::Values(ComeBackCase{"AboutByAboutTitle", kAboutTitle, kAbout, kAbout, kAboutTitle},
-                                           ComeBackCase{"HelpByTheHelpButton", kHelpButton, kHelp, kHelp, kHelpButton},
                                            ComeBackCase{"HelpByWindowInfo", kHelpButton, kHelp, kHelp, kWindowInfo},
-                                           ComeBackCase{"ExperimentByWindowControlInTheHelpWindow", kHelpButton, kHelp,
-                                                        kExperiment, kWindowControl},
                                            ComeBackCase{"ExperimentByTheAboutWindowsHandOver", kAboutTitle, kAbout,
                                                         kExperiment, kAboutName}),
                          [](const auto& row) { return std::string(row.param.name); });

@@ -3,7 +3,7 @@
 // bus starts when a program first asks for it; the environment it sets reaches every program the
 // tests start. Its processes share one process group, so ending the group also ends what the
 // buses started; this process adopts and reaps those. Listing the tests needs no desktop.
-#include "Desktop.h"
+#include "DesktopTest.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -84,12 +84,9 @@ int main(int argc, char** argv) {
     if (::testing::GTEST_FLAG(list_tests)) return RUN_ALL_TESTS();
     QTemporaryDir home;
     QProcess server, bus, windowManager;
-    int result = 1;
-    if (StartDesktop(home, server, bus, windowManager)) {
-        result = RUN_ALL_TESTS();
-    } else {
-        std::cerr << "The test desktop (Xvfb, dbus-daemon, openbox) could not be set up." << std::endl;
-    }
+    const bool started = StartDesktop(home, server, bus, windowManager);
+    if (!started) std::cerr << "The test desktop (Xvfb, dbus-daemon, openbox) could not be set up." << std::endl;
+    const int result = started ? RUN_ALL_TESTS() : 1;
     StopDesktop({&windowManager, &bus, &server});
     return result;
 }

@@ -1,6 +1,5 @@
-// The window's menu commands as the user picks them: "?" and Window > Info bring up one help
-// window, File > About Title the same hidden About window, and the Edit shortcuts edit the focused
-// field. (File > Quit and its shortcut end the program: the start-up tests run them in a child.)
+// The Edit shortcuts edit the focused field. (The real-desktop tests pick the window's other
+// commands, and end the program with Ctrl+Q.)
 #include "ExperimentTest.h"
 
 #include <QApplication>
@@ -12,29 +11,8 @@ namespace {
 
 using CommandTest = ExperimentTest;
 
-TEST_F(CommandTest, HelpButtonAndInfoBringUpOneHelpWindow) {
-    Press(Wnd(), "helpBtn");
-    ASSERT_TRUE(WaitActive("helpWnd.helpWnd"));
-    const fw::Window* help = OpenWindow("helpWnd.helpWnd");
-    ASSERT_NO_FATAL_FAILURE(ShowActive(Wnd()));
-    Pick(Wnd(), "Window", "Info");
-    EXPECT_TRUE(WaitActive("helpWnd.helpWnd"));
-    Press(Wnd(), "helpBtn");
-    EXPECT_EQ(OpenCount("helpWnd.helpWnd"), 1);
-    EXPECT_EQ(OpenWindow("helpWnd.helpWnd"), help);
-}
-
-TEST_F(CommandTest, AboutTitleShowsTheSameHiddenAboutWindow) {
-    const fw::Window* about = OpenWindow("AboutWnd.AboutWnd");
-    ASSERT_FALSE(IsShown("AboutWnd.AboutWnd"));
-    Pick(Wnd(), "&File", "About Title");
-    EXPECT_TRUE(WaitActive("AboutWnd.AboutWnd"));
-    EXPECT_EQ(OpenWindow("AboutWnd.AboutWnd"), about);
-    EXPECT_EQ(OpenCount("AboutWnd.AboutWnd"), 1);
-}
-
 // Each Edit shortcut, typed in the field that has the focus, runs its menu command; Delete has
-// none and is picked from the menu.
+// none and is picked from the menu. Select All is offered only while something is left to select.
 TEST_F(CommandTest, EditShortcutsRunTheirCommandsOnTheFocusedField) {
     ASSERT_TRUE(WaitForFocus("totalFld"));
     QWidget* field = QApplication::focusWidget();
@@ -55,6 +33,7 @@ TEST_F(CommandTest, EditShortcutsRunTheirCommandsOnTheFocusedField) {
     }
     Wnd().totalFld().SetText("10");
     QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_FALSE(MenuCommand(Wnd(), QStringLiteral("&Edit"), QStringLiteral("Select &All"))->isEnabled());
     Pick(Wnd(), "&Edit", "&Delete");
     EXPECT_EQ(Wnd().totalFld().Text(), "");
     EXPECT_EQ(beeps, 0); // no shortcut reached the key filter

@@ -54,11 +54,10 @@ TEST_F(RuntimeTest, BackgroundTaskRunsTimersAndHoldsUserInputUntilTheHandlerRetu
 }
 
 TEST_F(RuntimeTest, UiOperationsFromAnotherThreadThrow) {
-    ProbeWindow& window = OpenWith({}, [](ProbeWindow& w) { w.NewControl<fw::Label>("label"); });
+    ProbeWindow& window = OpenWith({}, {});
     auto bar = std::make_shared<fw::MenuBar>();
     const std::vector<std::pair<const char*, std::function<void()>>> operations = {
         {"SetProperty", [&] { window.SetProperty("Title", "x"); }},
-        {"LabelText", [&] { window.ControlAs<fw::Label>("label").SetText("x"); }},
         {"MenuItem", [&] { bar->SetValue("x"); }},
         {"MsgBox", [] { fw::MsgBox("x"); }},
         {"BackgroundTask", [] { fw::RuntimeBackgroundTask(); }},

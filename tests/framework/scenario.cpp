@@ -2,7 +2,6 @@
 // ends, and the tests check the exit status and the report on stderr.
 #include "ProbeWindow.h"
 
-#include <QAction>
 #include <QtGlobal>
 #include <iostream>
 #include <map>
@@ -34,14 +33,8 @@ const std::map<std::string, std::function<void()>> kScenarios = {
              throw fw::IllegalCastException("late");
          });
      }},
-    {"startup_throws", [] { throw fw::IllegalCastException("not a window"); }},
     // Hidden windows (Soon's among them) do not keep the program running.
     {"last_window_closed", [] { Soon([&window = OpenWith({}, {})] { window.Widget()->close(); }); }},
-    {"quit_menu_default", // File › Quit without a handler
-     [] {
-         ProbeWindow& window = OpenWith({}, [](ProbeWindow& w) { w.SetMenuBar(ProgramMenuBar()); });
-         Soon([&window] { window.MenuAction("FileQuit")->trigger(); });
-     }},
 };
 
 } // namespace

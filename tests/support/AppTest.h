@@ -13,7 +13,6 @@
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -39,10 +38,6 @@ public:
         if (QWidget* widget = WidgetOf(window, controlName)) Press(widget);
     }
     static void Press(QWidget* widget, QPoint at = {});
-    // Gives the control the focus and types the text, one key click per character.
-    static void Type(const fw::Window& window, const std::string& controlName, const std::string& text) {
-        if (QWidget* widget = Focused(window, controlName)) QTest::keyClicks(widget, QString::fromStdString(text));
-    }
     // The command that the window's menu bar shows under those captions ("&File", "About Title"),
     // or null; and picking it, as the user does with the mouse (it must be there and available).
     static QAction* MenuCommand(const fw::Window& window, const QString& menu, const QString& item);
@@ -52,15 +47,10 @@ public:
         ASSERT_TRUE(action->isEnabled()) << item;
         action->trigger();
     }
-    // The open window of the class, or null; whether it is on screen; how many of the class are open.
+    // The open window of the class, or null; whether it is on screen.
     static fw::Window* OpenWindow(const std::string& className) { return fw::detail::FindOpenWindow(className); }
     static bool IsShown(const std::string& className) {
         return OpenWindow(className) != nullptr && OpenWindow(className)->Widget()->isVisible();
-    }
-    static int OpenCount(const std::string& className) {
-        const auto windows = fw::detail::OpenWindows();
-        return static_cast<int>(std::count_if(windows.begin(), windows.end(),
-                                              [&](const fw::Window* w) { return w->ClassName() == className; }));
     }
     // Waits until the window is the active one (keyboard input goes to it).
     static bool WaitActive(const std::string& className, int timeoutMs = 5000) {
@@ -70,6 +60,7 @@ public:
     }
 
 protected:
+    // Gives the control the keyboard focus; its widget.
     static QWidget* Focused(const fw::Window& window, const std::string& controlName);
 
     std::vector<std::string> boxes;

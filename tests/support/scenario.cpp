@@ -1,7 +1,7 @@
 // The real program with one scripted user road, run by the tests as a child process to see how it
-// ends. argv[1] names the road; its steps run from a timer on the event loop, each once its
-// condition holds, through real Qt events. The process ends as the program does (exit status from
-// the runtime).
+// ends. argv[1] names the road: "startup_fails", or "close_experiment", whose steps run from a
+// timer on the event loop through real Qt events. The process ends as the program does (exit
+// status from the runtime).
 #include "app/Startup.h"
 #include "experiment/ControlWnd.h"
 #include "framework/Alerts.h"
@@ -12,40 +12,28 @@
 
 #include <QTimer>
 #include <QtTest/QTest>
-#include <deque>
 #include <iostream>
-#include <map>
-#include <stdexcept>
 
 namespace {
-
-struct Step {
-    const char* waitShown; // the class of the window that must be on screen first
-    std::function<void()> act;
-};
-
-std::deque<Step> gRoad;
 
 QWidget* Shown(const char* className) {
     const fw::Window* window = fw::detail::FindOpenWindow(className);
     return window != nullptr && window->Widget()->isVisible() ? window->Widget() : nullptr;
 }
 
-void PressOn(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, widget->rect().center()); }
-
-const std::map<std::string, std::deque<Step>> kRoads = {
-    // The help window stays open, so only the experiment window's own Close ends the program.
-    {"close_experiment",
-     {{"AboutWnd.AboutWnd", [] { QTest::keyClick(Shown("AboutWnd.AboutWnd")->windowHandle(), Qt::Key_Space); }},
-      {"ControlWnd.ControlWnd", [] { PressOn(kestrow::ControlWnd().helpBtn().Widget()); }},
-      {"helpWnd.helpWnd", [] { kestrow::ControlWnd().Widget()->close(); }}}},
-};
-
-void RunReadySteps() {
-    while (!gRoad.empty() && !fw::IsQuitting() && Shown(gRoad.front().waitShown) != nullptr) {
-        const Step step = gRoad.front();
-        gRoad.pop_front();
-        step.act(); // a step that throws ends the program with a failure
+// The road "close_experiment", one step at each tick by what is on screen: a key hands the About
+// window over, "?" brings up the help window, and with the help window still open the experiment
+// window's close box must end the program by the experiment window's own Close.
+void Step() {
+    if (fw::IsQuitting()) return;
+    QWidget* experiment = Shown("ControlWnd.ControlWnd");
+    if (experiment != nullptr && Shown("helpWnd.helpWnd") != nullptr) {
+        experiment->close();
+    } else if (experiment != nullptr) {
+        QWidget* help = kestrow::ControlWnd().helpBtn().Widget();
+        QTest::mouseClick(help, Qt::LeftButton, Qt::NoModifier, help->rect().center());
+    } else if (QWidget* about = Shown("AboutWnd.AboutWnd")) {
+        QTest::keyClick(about->windowHandle(), Qt::Key_Space);
     }
 }
 
@@ -68,8 +56,7 @@ int main(int argc, char** argv) {
         // A second application object cannot be registered: the start-up fails inside NewAppInstance.
         fw::RuntimeRegisterAppObject(std::make_unique<fw::Application>());
     } else {
-        gRoad = kRoads.at(road);
-        QObject::connect(&driver, &QTimer::timeout, &RunReadySteps);
+        QObject::connect(&driver, &QTimer::timeout, &Step); // a step that throws ends the program with a failure
         driver.start(10);
     }
     kestrow::Main();
