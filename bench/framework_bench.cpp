@@ -13,9 +13,11 @@
 
 namespace {
 
+constexpr const char* kBenchWindowClass = "BenchWnd.BenchWnd";
+
 class BenchWindow : public fw::Window {
 public:
-    BenchWindow() : fw::Window("BenchWnd.BenchWnd") {}
+    BenchWindow() : fw::Window(kBenchWindowClass) {}
 };
 
 std::vector<std::string> ResultLines() {
@@ -27,7 +29,7 @@ std::vector<std::string> ResultLines() {
 }
 
 fw::TextArea& ResultsArea() {
-    auto& window = fw::ImplicitWindow<BenchWindow>("BenchWnd.BenchWnd");
+    auto& window = fw::ImplicitWindow<BenchWindow>(kBenchWindowClass);
     if (auto* area = dynamic_cast<fw::TextArea*>(window.ControlByName("outFld"))) return *area;
     auto& area = window.NewControl<fw::TextArea>("outFld");
     fw::SetProperties(area, {{"Left", 100},
@@ -80,7 +82,7 @@ int main(int argc, char** argv) {
     QuietOffscreen();
     benchmark::Initialize(&argc, argv);
     fw::RuntimeInit(argc, argv);
-    fw::RuntimePerformInitializers({[] { fw::RegisterClass("BenchWnd.BenchWnd", "Window", {}); }});
+    fw::RuntimePerformInitializers({[] { fw::RegisterWindowClass<BenchWindow>(kBenchWindowClass); }});
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     fw::RuntimePerformFinalizers();

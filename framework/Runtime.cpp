@@ -13,13 +13,19 @@
 #include "framework/detail/WindowRegistry.h"
 
 #include <QApplication>
+#include <array>
 #include <iostream>
+#include <string>
 #include <typeinfo>
 
 namespace fw {
 namespace {
 
 struct RuntimeState {
+    // The argument list Qt keeps for the application's lifetime: the program's name alone.
+    std::string programName;
+    int qtArgc = 1;
+    std::array<char*, 2> qtArgv{};
     std::unique_ptr<QApplication> qtApp;
     std::unique_ptr<Application> appObject;
     ExceptionHelper helper;
@@ -60,12 +66,14 @@ void Report(const std::string& className, const std::string& message) noexcept {
 
 } // namespace
 
-void RuntimeInit(int& argc, char** argv) {
+void RuntimeInit(int argc, char** argv) {
     auto& state = State();
     if (state.qtApp || QCoreApplication::instance() != nullptr)
         throw RuntimeException("The runtime is already initialised.");
     state = RuntimeState{};
-    state.qtApp = std::make_unique<QApplication>(argc, argv);
+    if (argc > 0 && argv != nullptr && argv[0] != nullptr) state.programName = argv[0];
+    state.qtArgv = {state.programName.data(), nullptr};
+    state.qtApp = std::make_unique<QApplication>(state.qtArgc, state.qtArgv.data());
     detail::MarkUiThread(true);
     detail::InstallInterfaceFaces();
 }

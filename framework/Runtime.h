@@ -28,9 +28,10 @@ inline constexpr double kFrameworkVersion = 1.0;
 // exception of any other kind passes on.
 using ExceptionHelper = std::function<std::exception_ptr(const std::function<void()>&)>;
 
-// Creates the Qt application on the calling thread, which becomes the UI thread. argc must outlive
-// the runtime (pass main's own). Throws RuntimeException when called twice.
-void RuntimeInit(int& argc, char** argv);
+// Creates the Qt application on the calling thread, which becomes the UI thread. Qt sees only the
+// program's name (argv[0]), so no option on the command line changes the program; Qt's environment
+// variables still apply. Throws RuntimeException when called twice.
+void RuntimeInit(int argc, char** argv);
 // Registers the framework's classes, then runs the program's initialisers in the order given.
 // An exception from an initialiser passes on to the caller.
 void RuntimePerformInitializers(const std::vector<std::function<void()>>& initializers);

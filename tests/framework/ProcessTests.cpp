@@ -1,7 +1,9 @@
 // How a program ends, seen from outside: each case runs the scenario program as a child process
 // and checks its exit status and what it reported on stderr (with nothing to report, no report of
-// an unhandled exception). The children inherit the test program's platform.
+// an unhandled exception). The children inherit the test program's platform, and each is given
+// Qt's options for a mirrored layout and a style sheet, which the program must ignore.
 #include <QProcess>
+#include <QTemporaryFile>
 #include <gtest/gtest.h>
 
 TEST(ProgramEnd, ExitStatusAndReport) {
@@ -13,11 +15,17 @@ TEST(ProgramEnd, ExitStatusAndReport) {
          {"Unhandled NilObjectException: the window is gone", "box: An unhandled NilObjectException"}},
         {"handler_throws_std", 1, {"plain failure"}},
         {"quit_then_throw", 1, {"IllegalCastException: late"}},
-        {"last_window_closed", 0, {}}};
+        {"last_window_closed", 0, {}},
+        {"qt_options", 0, {}}};
+    QTemporaryFile styleSheet;
+    ASSERT_TRUE(styleSheet.open());
+    styleSheet.write("* { color: red; }");
+    styleSheet.flush();
     for (const auto& [scenario, status, reported] : rows) {
         SCOPED_TRACE(scenario);
         QProcess child;
-        child.start(QStringLiteral(KESTROW_SCENARIO_PROGRAM), {QString::fromLatin1(scenario)});
+        child.start(QStringLiteral(KESTROW_SCENARIO_PROGRAM),
+                    {QString::fromLatin1(scenario), "-reverse", "-stylesheet", styleSheet.fileName()});
         ASSERT_TRUE(child.waitForFinished(60000));
         const std::string errors = child.readAllStandardError().toStdString();
         EXPECT_EQ(child.exitStatus(), QProcess::NormalExit) << errors;

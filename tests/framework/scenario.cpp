@@ -1,7 +1,9 @@
 // A small program on the framework, run by the tests as a child process: argv[1] names how it
-// ends, and the tests check the exit status and the report on stderr.
+// ends, and the tests check the exit status and the report on stderr. Qt's own options follow it
+// on the command line, and must change nothing.
 #include "ProbeWindow.h"
 
+#include <QApplication>
 #include <QtGlobal>
 #include <iostream>
 #include <map>
@@ -35,6 +37,14 @@ const std::map<std::string, std::function<void()>> kScenarios = {
      }},
     // Hidden windows (Soon's among them) do not keep the program running.
     {"last_window_closed", [] { Soon([&window = OpenWith({}, {})] { window.Widget()->close(); }); }},
+    {"qt_options",
+     [] {
+         const bool reversed = QApplication::isRightToLeft();
+         const bool styled = !qApp->styleSheet().isEmpty();
+         if (reversed) std::cerr << "laid out right to left" << std::endl;
+         if (styled) std::cerr << "style sheet " << qApp->styleSheet().toStdString() << std::endl;
+         fw::Quit(reversed || styled ? 2 : 0);
+     }},
 };
 
 } // namespace
