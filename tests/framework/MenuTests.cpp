@@ -107,6 +107,7 @@ TEST_F(MenuTest, ReplacedShortcutPresenterLeavesNothingBehind) {
             w.NewControl<fw::PushButton>("second");
         });
         ASSERT_NO_FATAL_FAILURE(ShowActive(window));
+        ASSERT_EQ(window.Widget()->actions().size(), 5) << road.name; // the presenter to be replaced
         road.replace(window);
         QApplication::clipboard()->setText(QString::fromUtf8(road.name));
         auto& second = window.ControlAs<fw::PushButton>("second");
