@@ -1,48 +1,32 @@
-// Window: the frame and its layout, the property table's effects on Qt, construction with its
-// events, controls by name, menu handlers, and closing (after which the framework destroys the
-// window once no handler is running).
+// Window: construction with its events, showing, closing (after which the framework destroys the
+// window once no handler is running) and the property table. The frame's layout and what the
+// properties set on it (FrameLayout), the menus (WindowMenus) and the controls by name
+// (ControlList) are helpers that the window owns and drives.
 #include "framework/Window.h"
 
-#include "framework/Application.h"
 #include "framework/ClassRegistry.h"
 #include "framework/Control.h"
 #include "framework/MenuBar.h"
-#include "framework/RectControl.h"
 #include "framework/Runtime.h"
 #include "framework/RuntimeException.h"
 #include "framework/UiThread.h"
-#include "framework/detail/DefaultMenuCommands.h"
-#include "framework/detail/MenuPresenter.h"
-#include "framework/detail/Numbers.h"
-#include "framework/detail/QtText.h"
+#include "framework/detail/ControlList.h"
+#include "framework/detail/FrameLayout.h"
 #include "framework/detail/Shortcut.h"
 #include "framework/detail/WindowFrame.h"
+#include "framework/detail/WindowMenus.h"
 #include "framework/detail/WindowRegistry.h"
 
-#include <QApplication>
-#include <QMenuBar>
 #include <QMetaObject>
-#include <QPointer>
-#include <QScreen>
-#include <QVBoxLayout>
-#include <algorithm>
-#include <map>
-#include <vector>
 
 namespace fw {
 
 struct Window::Impl {
     std::string className;
-    detail::WindowFrame* frame = nullptr; // owned; deleted last
-    QVBoxLayout* layout = nullptr;
-    QWidget* content = nullptr;
-    std::shared_ptr<fw::MenuBar> menuBar;
-    QMenuBar* qtMenuBar = nullptr; // child of frame while shown
-    std::unique_ptr<detail::MenuPresenter> presenter;
-    std::unique_ptr<detail::MenuPresenter> appShortcuts; // the application's, while no bar of its own shows
-    std::vector<std::unique_ptr<Control>> controls;      // creation order
-    std::map<std::string, std::function<bool()>> menuHandlers;
-    QPointer<QWidget> editFocus; // the control that last had the focus, menu bar aside
+    detail::WindowFrame* frame = nullptr;      // owned; deleted last
+    std::unique_ptr<detail::FrameLayout> look; // menu bar slot, content area, the properties' effects
+    std::unique_ptr<detail::WindowMenus> menus;
+    detail::ControlList controls;
     bool constructed = false;
     bool closing = false;
     bool closed = false;
@@ -55,23 +39,6 @@ void RequireNonNegative(const PropertyValue& value, const char* name) {
     if (value.As<std::int64_t>() < 0) throw InvalidArgumentException(std::string(name) + " cannot be negative.");
 }
 
-// What the platform shows for a Title: an empty one would be replaced by the application's name,
-// so no title text is shown as a blank.
-QString ShownTitle(const std::string& title) { return title.empty() ? QStringLiteral(" ") : detail::ToQt(title); }
-
-int MenuBarHeight(QMenuBar* bar, int width) {
-    if (bar == nullptr || bar->isHidden()) return 0;
-    const int height = bar->heightForWidth(std::max(width, bar->minimumWidth()));
-    return height > 0 ? height : bar->sizeHint().height();
-}
-
-// What the standard Edit commands act on: the focused control, or, while the menu bar holds the
-// focus for keyboard navigation, the control that had it before.
-QWidget* EditTarget(QWidget* frame, QWidget* lastFocus) {
-    QWidget* focus = frame->focusWidget();
-    return qobject_cast<QMenuBar*>(focus) != nullptr ? lastFocus : focus;
-}
-
 } // namespace
 
 Window::Window(std::string className) : d_(std::make_unique<Impl>()) {
@@ -79,35 +46,26 @@ Window::Window(std::string className) : d_(std::make_unique<Impl>()) {
     if (!IsClassRegistered(className)) throw InvalidArgumentException("Class '" + className + "' is not registered.");
     d_->className = std::move(className);
     d_->frame = new detail::WindowFrame(*this);
-    d_->layout = new QVBoxLayout(d_->frame);
-    d_->layout->setContentsMargins(0, 0, 0, 0);
-    d_->layout->setSpacing(0);
-    d_->content = new QWidget(d_->frame);
-    d_->layout->addWidget(d_->content);
-    QObject::connect(qApp, &QApplication::focusChanged, d_->frame, [this](QWidget*, QWidget* now) {
-        if (now != nullptr && now->window() == d_->frame && qobject_cast<QMenuBar*>(now) == nullptr)
-            d_->editFocus = now;
-    });
+    d_->look = std::make_unique<detail::FrameLayout>(*this, d_->frame);
+    d_->menus = std::make_unique<detail::WindowMenus>(*this, d_->frame, d_->look->Layout());
     DeclareProperties();
-    d_->frame->setWindowTitle(ShownTitle(""));
-    ApplyFlags();
-    ApplyGeometry();
+    d_->look->ApplyTitle();
+    d_->look->ApplyFlags();
+    d_->look->ApplyGeometry();
 }
 
 Window::~Window() {
     d_->closed = true;
-    for (auto& control : d_->controls) control->Closing();
-    delete d_->qtMenuBar; // before the presenter its actions call into
-    d_->qtMenuBar = nullptr;
-    d_->presenter.reset();
-    d_->appShortcuts.reset();
-    d_->controls.clear();
+    for (const auto& control : d_->controls.All()) control->Closing();
+    d_->menus.reset();
+    d_->controls.Clear();
     delete d_->frame;
 }
 
 void Window::DeclareProperties() {
-    const Apply flags = [this](const PropertyValue&) { ApplyFlags(); };
-    const Apply background = [this](const PropertyValue&) { ApplyBackground(); };
+    const Apply flags = [this](const PropertyValue&) { d_->look->ApplyFlags(); };
+    const Apply geometry = [this](const PropertyValue&) { d_->look->ApplyGeometry(); };
+    const Apply background = [this](const PropertyValue&) { d_->look->ApplyBackground(); };
     struct Size {
         const char* name;
         int initial;
@@ -116,23 +74,22 @@ void Window::DeclareProperties() {
                             Size{"MinimumHeight", 64}, Size{"MaximumWidth", 32000}, Size{"MaximumHeight", 32000}}) {
         Declare(size.name, size.initial, [this, name = size.name](const PropertyValue& value) {
             RequireNonNegative(value, name);
-            ApplyGeometry();
+            d_->look->ApplyGeometry();
         });
     }
     Declare("Type", 0, [this](const PropertyValue& value) {
         const auto type = value.As<std::int64_t>();
         if (type != 0 && type != 2) throw InvalidArgumentException("Window Type must be 0 or 2.");
-        ApplyFlags();
+        d_->look->ApplyFlags();
         UpdateMenuBarWidget();
-        ApplyGeometry();
+        d_->look->ApplyGeometry();
     });
-    Declare("Title", "",
-            [this](const PropertyValue& value) { d_->frame->setWindowTitle(ShownTitle(value.As<std::string>())); });
+    Declare("Title", "", [this](const PropertyValue&) { d_->look->ApplyTitle(); });
     Declare("HasCloseButton", true, flags);
     Declare("HasMaximizeButton", true, flags);
     Declare("HasMinimizeButton", true, flags);
     Declare("HasFullScreenButton", false, flags);
-    Declare("Resizeable", true, [this](const PropertyValue&) { ApplyGeometry(); });
+    Declare("Resizeable", true, geometry);
     Declare("Composite", false);
     Declare("MacProcID", 0);
     Declare("LiveResize", true);
@@ -152,114 +109,16 @@ void Window::DeclareProperties() {
     Declare("BackgroundColor", Color{0xFFFFFF}, background);
     Declare("MenuBarVisible", true, [this](const PropertyValue&) {
         UpdateMenuBarWidget();
-        ApplyGeometry();
+        d_->look->ApplyGeometry();
     });
-}
-
-void Window::ApplyFlags() {
-    Qt::WindowFlags flags = (Stored<std::int64_t>("Type") == 2 ? Qt::Dialog : Qt::Window) | Qt::CustomizeWindowHint |
-                            Qt::WindowTitleHint | Qt::WindowSystemMenuHint;
-    flags.setFlag(Qt::WindowCloseButtonHint, Stored<bool>("HasCloseButton"));
-    flags.setFlag(Qt::WindowMinimizeButtonHint, Stored<bool>("HasMinimizeButton"));
-    flags.setFlag(Qt::WindowMaximizeButtonHint, Stored<bool>("HasMaximizeButton"));
-    flags.setFlag(Qt::WindowFullscreenButtonHint, Stored<bool>("HasFullScreenButton"));
-    const bool wasVisible = d_->frame->isVisible();
-    d_->frame->setWindowFlags(flags);
-    if (wasVisible) d_->frame->show(); // Qt hides a window whose flags change
-}
-
-void Window::ApplyGeometry() {
-    const int width = detail::ClampToInt(Stored<std::int64_t>("Width"), 0, QWIDGETSIZE_MAX);
-    const int height = detail::ClampToInt(Stored<std::int64_t>("Height"), 0, QWIDGETSIZE_MAX);
-    if (!Stored<bool>("Resizeable")) {
-        d_->layout->setSizeConstraint(QLayout::SetFixedSize);
-        d_->content->setFixedSize(width, height);
-        return;
-    }
-    d_->layout->setSizeConstraint(QLayout::SetMinAndMaxSize);
-    d_->content->setMinimumSize(detail::ClampToInt(Stored<std::int64_t>("MinimumWidth"), 0, QWIDGETSIZE_MAX),
-                                detail::ClampToInt(Stored<std::int64_t>("MinimumHeight"), 0, QWIDGETSIZE_MAX));
-    d_->content->setMaximumSize(detail::ClampToInt(Stored<std::int64_t>("MaximumWidth"), 0, QWIDGETSIZE_MAX),
-                                detail::ClampToInt(Stored<std::int64_t>("MaximumHeight"), 0, QWIDGETSIZE_MAX));
-    d_->frame->resize(width, height + MenuBarHeight(d_->qtMenuBar, width));
-}
-
-void Window::ApplyBackground() {
-    const bool filled = Stored<bool>("HasBackgroundColor");
-    d_->content->setAutoFillBackground(filled);
-    if (!filled) return;
-    QPalette palette = d_->content->palette();
-    palette.setColor(QPalette::Window, QColor::fromRgb(Stored<Color>("BackgroundColor").rgb));
-    d_->content->setPalette(palette);
 }
 
 void Window::UpdateMenuBarWidget() {
-    const bool wanted = d_->menuBar && Stored<std::int64_t>("Type") != 2;
-    if (d_->qtMenuBar != nullptr && (!wanted || !d_->presenter->Shows(*d_->menuBar))) {
-        d_->layout->setMenuBar(nullptr);
-        delete d_->qtMenuBar;
-        d_->qtMenuBar = nullptr;
-        d_->presenter.reset();
-    }
-    const auto callbacks = [this] {
-        return detail::MenuPresenter::Callbacks{[this](const MenuItem& item) { return MenuItemEnabled(item); },
-                                                [this](const MenuItem& item) { ChooseMenuItem(item); }};
-    };
-    if (wanted && d_->qtMenuBar == nullptr) {
-        d_->qtMenuBar = new QMenuBar(d_->frame);
-        d_->layout->setMenuBar(d_->qtMenuBar);
-        d_->presenter = std::make_unique<detail::MenuPresenter>(d_->menuBar, d_->qtMenuBar, callbacks());
-    }
-    if (d_->qtMenuBar != nullptr) d_->qtMenuBar->setHidden(!Stored<bool>("MenuBarVisible"));
-
-#ifndef Q_OS_MACOS // where macOS shows the application's menu bar itself, shortcuts included
-    // A window that shows no menu bar of its own answers the shortcuts of the application's.
-    const Application* app = RuntimeAppObject();
-    std::shared_ptr<fw::MenuBar> shared;
-    if (app != nullptr && (d_->qtMenuBar == nullptr || d_->qtMenuBar->isHidden())) shared = app->MenuBar();
-    if (!shared) {
-        d_->appShortcuts.reset();
-    } else if (!d_->appShortcuts || !d_->appShortcuts->Shows(*shared)) {
-        d_->appShortcuts.reset();
-        d_->appShortcuts = std::make_unique<detail::MenuPresenter>(shared, d_->frame, callbacks());
-    }
-#endif
-}
-
-void Window::ApplyTabOrder() {
-    std::vector<RectControl*> stops;
-    for (const auto& control : d_->controls) {
-        auto* rect = dynamic_cast<RectControl*>(control.get());
-        if (rect != nullptr && (rect->Widget()->focusPolicy() & Qt::TabFocus) != 0) stops.push_back(rect);
-    }
-    std::stable_sort(stops.begin(), stops.end(), [](const RectControl* a, const RectControl* b) {
-        return a->Property("TabIndex").As<std::int64_t>() < b->Property("TabIndex").As<std::int64_t>();
-    });
-    for (std::size_t i = 1; i < stops.size(); ++i) QWidget::setTabOrder(stops[i - 1]->Widget(), stops[i]->Widget());
-    if (!stops.empty() && d_->frame->focusWidget() == nullptr) stops.front()->Widget()->setFocus(Qt::TabFocusReason);
+    d_->menus->Update(Stored<std::int64_t>("Type") != 2, Stored<bool>("MenuBarVisible"));
 }
 
 void Window::TabOrderChanged() {
-    if (d_->constructed) ApplyTabOrder();
-}
-
-// DefaultLocation: 0 leaves the place to the platform, 1 centres on the active window,
-// 2 centres on the main screen, 3 staggers from the active window by 30 pixels.
-void Window::Place() {
-    const auto code = Stored<std::int64_t>("DefaultLocation");
-    if (code == 0) return;
-    d_->layout->activate();
-    QWidget* active = QApplication::activeWindow();
-    if (active == d_->frame) active = nullptr;
-    const QSize size = d_->frame->size();
-    QScreen* screen = d_->frame->screen() != nullptr ? d_->frame->screen() : QGuiApplication::primaryScreen();
-    const QPoint screenCentre =
-        screen != nullptr ? screen->availableGeometry().center() : QPoint(size.width(), size.height());
-    QPoint topLeft = screenCentre - QPoint(size.width() / 2, size.height() / 2);
-    if (code == 1 && active != nullptr)
-        topLeft = active->geometry().center() - QPoint(size.width() / 2, size.height() / 2);
-    if (code == 3 && active != nullptr) topLeft = active->pos() + QPoint(30, 30);
-    d_->frame->move(topLeft);
+    if (d_->constructed) d_->controls.ApplyTabOrder(d_->frame);
 }
 
 const std::string& Window::ClassName() const noexcept { return d_->className; }
@@ -276,8 +135,9 @@ void Window::Constructor() {
     detail::HandlerScope scope;
     if (Handles("Layout")) Layout();
     if (Handles("CreateControls")) CreateControls();
-    ApplyTabOrder();
-    for (std::size_t i = 0; i < d_->controls.size(); ++i) d_->controls[i]->Opened();
+    d_->controls.ApplyTabOrder(d_->frame);
+    const auto& controls = d_->controls.All();
+    for (std::size_t i = 0; i < controls.size(); ++i) controls[i]->Opened();
     if (Handles("AddMenuHandlers")) AddMenuHandlers(*this);
     UpdateMenuBarWidget(); // the application's shortcuts for a window that set no menu bar
     d_->constructed = true;
@@ -289,7 +149,7 @@ void Window::Show() {
     RequireUiThread();
     if (d_->closed) return;
     if (!d_->placed) {
-        Place();
+        d_->look->Place();
         d_->placed = true;
     }
     // In front means restored too: a minimised window is brought back.
@@ -327,7 +187,7 @@ bool Window::IsClosed() const noexcept { return d_->closed; }
 
 void Window::Discard() {
     d_->closed = true;
-    for (auto& control : d_->controls) control->Closing();
+    for (const auto& control : d_->controls.All()) control->Closing();
     d_->frame->hide();
     detail::DiscardWindow(*this); // destroyed later, once no handler runs
 }
@@ -358,14 +218,14 @@ bool Window::Event_MouseDown(std::int64_t x, std::int64_t y) {
 void Window::SetMenuBar(std::shared_ptr<fw::MenuBar> menuBar) {
     RequireUiThread();
     if (menuBar) detail::CheckShortcutsUnique(*menuBar);
-    d_->menuBar = std::move(menuBar);
+    d_->menus->SetTree(std::move(menuBar));
     UpdateMenuBarWidget();
-    ApplyGeometry();
+    d_->look->ApplyGeometry();
 }
 
 std::shared_ptr<fw::MenuBar> Window::MenuBar() const {
     RequireUiThread();
-    return d_->menuBar;
+    return d_->menus->Tree();
 }
 
 Control& Window::AddControl(const std::string& name, std::unique_ptr<Control> control) {
@@ -376,10 +236,9 @@ Control& Window::AddControl(const std::string& name, std::unique_ptr<Control> co
         throw InvalidArgumentException(Describe() + " cannot take a control named '" + name + "'.");
     }
     control->Store("Name", name);
-    Control& added = *control;
-    d_->controls.push_back(std::move(control));
+    Control& added = d_->controls.Add(std::move(control));
     if (d_->constructed) {
-        ApplyTabOrder();
+        d_->controls.ApplyTabOrder(d_->frame);
         // A control made after construction opens on the next turn of the event loop, once its
         // table has been applied.
         QMetaObject::invokeMethod(
@@ -394,71 +253,47 @@ Control& Window::AddControl(const std::string& name, std::unique_ptr<Control> co
 
 Control* Window::ControlByName(const std::string& name) const {
     RequireUiThread();
-    for (const auto& control : d_->controls) {
-        if (control->Name() == name) return control.get();
-    }
-    return nullptr;
+    return d_->controls.Find(name);
 }
 
 void Window::RenameControl(Control& control, const std::string& newName) {
     // Called once the control's Name already holds the new name.
-    const bool registered = std::any_of(d_->controls.begin(), d_->controls.end(),
-                                        [&](const auto& candidate) { return candidate.get() == &control; });
-    const bool taken = std::any_of(d_->controls.begin(), d_->controls.end(), [&](const auto& other) {
-        return other.get() != &control && other->Name() == newName;
-    });
-    if (registered && (newName.empty() || taken)) {
+    if (d_->controls.Contains(control) && (newName.empty() || d_->controls.NameTaken(newName, control))) {
         throw InvalidArgumentException(Describe() + " cannot rename a control to '" + newName + "'.");
     }
 }
 
 void Window::AddMenuHandler(const std::string& itemName, std::function<bool()> handler) {
     RequireUiThread();
-    if (handler) {
-        d_->menuHandlers[itemName] = std::move(handler);
-    } else {
-        d_->menuHandlers.erase(itemName);
-    }
+    d_->menus->SetHandler(itemName, std::move(handler));
     RefreshMenus();
 }
 
 bool Window::MenuItemEnabled(const MenuItem& item) const {
     RequireUiThread();
-    if (d_->closed) return false;
-    if (!item.AutoEnabled() || d_->menuHandlers.count(item.Name()) != 0) return true;
-    return detail::DefaultMenuEnabled(item, EditTarget(d_->frame, d_->editFocus));
+    return !d_->closed && d_->menus->Enabled(item);
 }
 
 void Window::ChooseMenuItem(const MenuItem& item) {
     RequireUiThread();
     if (d_->closed) return;
     bool handled = false;
-    if (auto it = d_->menuHandlers.find(item.Name()); it != d_->menuHandlers.end()) {
-        const auto handler = it->second; // the handler may replace its own registration
+    if (const auto handler = d_->menus->Handler(item.Name())) {
         if (!detail::RunHandler([&] { handled = handler(); })) return;
     }
-    if (!handled && !d_->closed) detail::PerformDefaultMenuCommand(item, EditTarget(d_->frame, d_->editFocus));
+    if (!handled && !d_->closed) d_->menus->PerformStandardCommand(item);
     RefreshMenus();
 }
 
 void Window::RefreshMenus() {
-    if (d_->closed) return;
-    if (d_->presenter) d_->presenter->Refresh();
-    if (d_->appShortcuts) d_->appShortcuts->Refresh();
+    if (!d_->closed) d_->menus->Refresh();
 }
 
-bool Window::ClaimsShortcut(const QKeySequence& sequence) {
-    if (d_->closed) return false;
-    return (d_->presenter && d_->presenter->ClaimsShortcut(sequence)) ||
-           (d_->appShortcuts && d_->appShortcuts->ClaimsShortcut(sequence));
-}
+bool Window::ClaimsShortcut(const QKeySequence& sequence) { return !d_->closed && d_->menus->ClaimsShortcut(sequence); }
 
 QWidget* Window::Widget() const noexcept { return d_->frame; }
-QWidget* Window::Content() const noexcept { return d_->content; }
-
-QAction* Window::MenuAction(const std::string& itemName) const {
-    return d_->presenter ? d_->presenter->ActionFor(itemName) : nullptr;
-}
+QWidget* Window::Content() const noexcept { return d_->look->Content(); }
+QAction* Window::MenuAction(const std::string& itemName) const { return d_->menus->ActionFor(itemName); }
 
 std::string Window::Describe() const { return "Window '" + d_->className + "'"; }
 

@@ -120,12 +120,7 @@ private:
     struct Impl;
 
     void DeclareProperties();
-    void ApplyFlags();
-    void ApplyGeometry();
-    void ApplyBackground();
-    void ApplyTabOrder();
     void UpdateMenuBarWidget();
-    void Place();
     bool Handles(const char* eventName) const;
     void DeliverUserClose();
     void Discard();

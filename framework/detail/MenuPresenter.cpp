@@ -28,14 +28,14 @@ MenuPresenter::MenuPresenter(std::shared_ptr<MenuBar> tree, QWidget* host, Callb
     : tree_(std::move(tree)), host_(host), menus_(qobject_cast<QMenuBar*>(host) != nullptr),
       callbacks_(std::move(callbacks)) {
     Build(*tree_, nullptr);
-    QObject::connect(qApp, &QApplication::focusChanged, host, [this] { Refresh(); });
-    QObject::connect(QApplication::clipboard(), &QClipboard::dataChanged, host, [this] { Refresh(); });
+    QObject::connect(qApp, &QApplication::focusChanged, &connections_, [this] { Refresh(); });
+    QObject::connect(QApplication::clipboard(), &QClipboard::dataChanged, &connections_, [this] { Refresh(); });
     Refresh();
 }
 
 MenuPresenter::~MenuPresenter() {
     if (menus_) return;
-    for (auto& entry : entries_) delete entry.action.data(); // their triggers call into this presenter
+    for (auto& entry : entries_) delete entry.action.data(); // else their shortcuts would stay on the host
 }
 
 void MenuPresenter::Build(const MenuItem& parent, QMenu* menu) {
@@ -49,7 +49,7 @@ void MenuPresenter::Build(const MenuItem& parent, QMenu* menu) {
             QMenu* sub = nullptr;
             if (bar != nullptr) {
                 sub = menu != nullptr ? menu->addMenu(ToQt(item->Value())) : bar->addMenu(ToQt(item->Value()));
-                QObject::connect(sub, &QMenu::aboutToShow, sub, [this] { Refresh(); });
+                QObject::connect(sub, &QMenu::aboutToShow, &connections_, [this] { Refresh(); });
                 action = sub->menuAction();
             }
             Build(*item, sub);
@@ -62,9 +62,8 @@ void MenuPresenter::Build(const MenuItem& parent, QMenu* menu) {
             }
             action->setShortcut(ParseShortcut(item->Shortcut()));
             action->setMenuRole(RoleOf(*item));
-            // The tree keeps the item alive; the action is the connection's context.
-            const MenuItem* raw = item.get();
-            QObject::connect(action, &QAction::triggered, action, [this, raw] { callbacks_.choose(*raw); });
+            const MenuItem* raw = item.get(); // the tree keeps the item alive
+            QObject::connect(action, &QAction::triggered, &connections_, [this, raw] { callbacks_.choose(*raw); });
         }
         entries_.push_back({item, action});
     }

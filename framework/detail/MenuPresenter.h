@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QKeySequence>
+#include <QObject>
 #include <QPointer>
 #include <functional>
 #include <memory>
@@ -56,6 +57,9 @@ private:
     Callbacks callbacks_;
     std::vector<Entry> entries_;
     bool refreshing_ = false;
+    // The context of every connection the presenter makes, so that none outlives it (the host,
+    // its menus and the application's signals may all live on after a window replaces it).
+    QObject connections_;
 };
 
 } // namespace fw::detail

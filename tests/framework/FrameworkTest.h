@@ -19,6 +19,7 @@ protected:
     void TearDown() override {
         for (fw::Window* window : fw::detail::OpenWindows()) window->Close();
         fw::detail::DestroyAllWindows();
+        fw::RuntimeAppObject()->SetMenuBar(nullptr);
         fw::SetMsgBoxHook([](const std::string& text) { ADD_FAILURE() << "Unexpected message box: " << text; });
         fw::SetBeepHook(nullptr);
         fw::Picture::SetResourceFolder("");

@@ -3,6 +3,8 @@
 #include "FrameworkTest.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <array>
 
 namespace {
@@ -82,4 +84,36 @@ TEST_F(MenuTest, ShortcutTextsAndDuplicates) {
     EXPECT_EQ(window.MenuBar(), nullptr);
     fw::Application app;
     EXPECT_THROW(app.SetMenuBar(bar), fw::InvalidArgumentException);
+}
+
+// A window that shows no menu bar of its own answers the application's shortcuts through actions on
+// its frame. Both roads below replace those while the frame lives; the replaced presenter must leave
+// nothing behind that the next clipboard or focus change reaches (ASan sees a freed one at once).
+TEST_F(MenuTest, ReplacedShortcutPresenterLeavesNothingBehind) {
+    fw::Application& app = *fw::RuntimeAppObject();
+    struct Road {
+        const char* name;
+        std::function<void(fw::Window&)> replace;
+        qsizetype frameActions; // the application's leaf items, or none once the window shows its own bar
+    };
+    const Road roads[] = {
+        {"the application's bar set again", [&app](fw::Window&) { app.SetMenuBar(SmallMenuBar()); }, 5},
+        {"the window given its own bar", [](fw::Window& window) { window.SetMenuBar(SmallMenuBar()); }, 0},
+    };
+    for (const Road& road : roads) {
+        app.SetMenuBar(SmallMenuBar());
+        ProbeWindow& window = OpenWith({}, [](ProbeWindow& w) {
+            w.NewControl<fw::PushButton>("first");
+            w.NewControl<fw::PushButton>("second");
+        });
+        ASSERT_NO_FATAL_FAILURE(ShowActive(window));
+        ASSERT_EQ(window.Widget()->actions().size(), 5) << road.name; // the presenter to be replaced
+        road.replace(window);
+        QApplication::clipboard()->setText(QString::fromUtf8(road.name));
+        auto& second = window.ControlAs<fw::PushButton>("second");
+        second.SetFocus();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == second.Widget(); })) << road.name;
+        EXPECT_EQ(window.Widget()->actions().size(), road.frameActions) << road.name;
+        window.Close();
+    }
 }
