@@ -1,5 +1,5 @@
 // Fixture of the experiment window's tests: starts like the program, with the About window, and
-// hands over to the experiment window by a mouse press in the About window.
+// hands over to the experiment window by a mouse press in the About window, its timer stopped.
 #pragma once
 
 #include "AppTest.h"

@@ -14,7 +14,7 @@
 
 namespace {
 
-enum class Face { None, Sans, Mono }; // Sans: Helvetica's metrics; Mono: Courier's, fixed pitch
+enum class Face { None, Sans, Mono }; // "System" and "Courier": the faces with Helvetica's and Courier's metrics
 constexpr Qt::Alignment Left = Qt::AlignLeft, Centre = Qt::AlignHCenter, NoAlign = {};
 constexpr QRgb Black = 0x000000, White = 0xFFFFFF, Navy = 0x000080, Credit = 0x073F80;
 constexpr std::optional<QRgb> None;
@@ -80,6 +80,8 @@ TEST_P(ControlLook, MatchesTheDesign) {
     EXPECT_EQ(text, QString::fromUtf8(want.text));
     if (want.face != Face::None) {
         const QFontInfo font = w->fontInfo();
+        EXPECT_EQ(font.family(), want.face == Face::Mono ? "Liberation Mono" : "Liberation Sans");
+        EXPECT_EQ(font.fixedPitch(), want.face == Face::Mono);
         EXPECT_EQ(font.pixelSize(), want.pixels);
         EXPECT_EQ(font.bold(), want.bold);
         EXPECT_FALSE(font.italic() || font.underline());

@@ -1,5 +1,6 @@
-// The help window: resizeable, the help text with its bold start, one window however often it is
-// asked for, so edits are kept while it is open and gone once it is closed, and Window › Control.
+// The help window: resizeable around its text area's fixed place, the help text with its bold
+// start, one window however often it is asked for, so edits are kept while it is open and gone once
+// it is closed; and the roads between it and the experiment window.
 #include "AppTest.h"
 
 #include "help/HelpText.h"
@@ -14,14 +15,20 @@ constexpr const char* kExperiment = "ControlWnd.ControlWnd";
 
 using HelpWindowTest = AppTest;
 
-TEST_F(HelpWindowTest, ResizeableWithTheHelpTextsBoldStart) {
+TEST_F(HelpWindowTest, ResizeableWithTheHelpTextsBoldStartInAFixedPlace) {
     auto& first = kestrow::helpWnd();
-    EXPECT_LT(first.Widget()->minimumWidth(), first.Widget()->maximumWidth()); // the user can resize it
     EXPECT_EQ(first.Widget()->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint),
               Qt::WindowMinimizeButtonHint);
     // The title and its two line ends.
     for (const std::int64_t at : {0, 6, 7, 8, 9, 10, 2000})
         EXPECT_EQ(first.EditField1().StyledText().IsBold(at), at < 9) << at;
+    // One pixel past the left and top edges, short of the bottom; enlarging the window leaves it.
+    EXPECT_EQ(first.Content()->size(), QSize(550, 500));
+    QWidget* area = first.EditField1().Widget();
+    EXPECT_EQ(area->geometry(), QRect(-1, -1, 551, 498));
+    first.Widget()->resize(first.Widget()->size() + QSize(100, 100)); // the user can resize it
+    ASSERT_TRUE(QTest::qWaitFor([&] { return first.Content()->size() == QSize(650, 600); }));
+    EXPECT_EQ(area->geometry(), QRect(-1, -1, 551, 498));
 }
 
 TEST_F(HelpWindowTest, EditsStayWhileOpenAndAreGoneOnceClosed) {
@@ -42,23 +49,37 @@ TEST_F(HelpWindowTest, EditsStayWhileOpenAndAreGoneOnceClosed) {
     EXPECT_FALSE(fresh.EditField1().StyledText().IsBold(9));
 }
 
-// Window › Control brings the experiment window forward, building it when there is none, and
-// leaves the help window open behind it. It is the one command this window handles itself.
-TEST_F(HelpWindowTest, WindowControlBringsTheExperimentWindowToTheFront) {
+// Window › Control brings the experiment window forward, building it when there is none; "?" and
+// Window › Info bring the open help window back in front of it. Each road opens no second window
+// and leaves the other window open. (The About window's timer would bring the experiment window
+// forward too.)
+TEST_F(HelpWindowTest, WindowControlHelpButtonAndWindowInfoBringTheirWindowToTheFront) {
+    StopAboutTimer();
     auto& help = kestrow::helpWnd();
     EXPECT_TRUE(help.MenuItemEnabled(*help.ControlItem()));
     EXPECT_FALSE(help.MenuItemEnabled(*help.InfoItem()));
     EXPECT_FALSE(help.MenuItemEnabled(*help.AboutItem()));
+    ASSERT_NO_FATAL_FAILURE(ShowActive(help));
     ASSERT_EQ(OpenWindow(kExperiment), nullptr);
-    const fw::Window* experiment = nullptr;
-    for (int round = 0; round < 2; ++round) { // built the first time, the same window the second
-        ASSERT_NO_FATAL_FAILURE(ShowActive(help));
-        Pick(help, "Window", "Control");
-        EXPECT_TRUE(WaitActive(kExperiment)) << "round " << round;
-        if (round == 0) experiment = OpenWindow(kExperiment);
-        EXPECT_EQ(OpenWindow(kExperiment), experiment);
-        EXPECT_EQ(fw::detail::OpenWindows().size(), 3u); // no second experiment window; About and help
-        EXPECT_TRUE(IsShown(kHelp));
+    Pick(help, "Window", "Control");
+    ASSERT_TRUE(WaitActive(kExperiment));
+    const fw::Window& experiment = *OpenWindow(kExperiment);
+
+    const std::function<void()> roads[] = {
+        [&] { Press(experiment, "helpBtn"); },
+        [&] { Pick(help, "Window", "Control"); },
+        [&] { Pick(experiment, "Window", "Info"); },
+        [&] { Pick(help, "Window", "Control"); },
+    };
+    const char* front = kHelp;
+    for (const auto& road : roads) {
+        road();
+        EXPECT_TRUE(WaitActive(front)) << front;
+        EXPECT_EQ(OpenWindow(kExperiment), &experiment);
+        EXPECT_EQ(OpenWindow(kHelp), &help);
+        EXPECT_EQ(fw::detail::OpenWindows().size(), 3u); // with the About window
+        EXPECT_TRUE(IsShown(kHelp) && IsShown(kExperiment));
+        front = front == kHelp ? kExperiment : kHelp;
     }
 }
 

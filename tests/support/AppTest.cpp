@@ -2,6 +2,7 @@
 
 #include "app/Startup.h"
 #include "framework/Alerts.h"
+#include "framework/Cast.h"
 #include "framework/Picture.h"
 #include "framework/RectControl.h"
 
@@ -28,6 +29,10 @@ QWidget* AppTest::WidgetOf(const fw::Window& window, const std::string& controlN
     auto* control = dynamic_cast<fw::RectControl*>(window.ControlByName(controlName));
     EXPECT_NE(control, nullptr) << "no visible control named " << controlName;
     return control != nullptr ? control->Widget() : nullptr;
+}
+
+void AppTest::StopAboutTimer() {
+    fw::NotNil(OpenWindow("AboutWnd.AboutWnd")).ControlByName("Timer1")->SetProperty("RunMode", 0);
 }
 
 QWidget* AppTest::Focused(const fw::Window& window, const std::string& controlName) {

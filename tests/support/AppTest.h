@@ -52,6 +52,8 @@ public:
     static bool IsShown(const std::string& className) {
         return OpenWindow(className) != nullptr && OpenWindow(className)->Widget()->isVisible();
     }
+    // Stops the About window's timer, so that only the road under test can hand over.
+    static void StopAboutTimer();
     // Waits until the window is the active one (keyboard input goes to it).
     static bool WaitActive(const std::string& className, int timeoutMs = 5000) {
         return QTest::qWaitFor(
