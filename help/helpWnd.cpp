@@ -10,13 +10,8 @@
 #include "windows/WindowClasses.h"
 #include "windows/WindowTable.h"
 
-#include <cstdint>
-
 namespace kestrow {
 namespace {
-
-// The title "Kestrow" and the two line ends after it.
-constexpr std::int64_t kBoldLength = 9;
 
 // One pixel outside the window's left and top edges, and no locks: the area keeps this place and
 // size when the window is resized.
@@ -104,7 +99,7 @@ fw::TextArea& helpWnd::EditField1() const { return ControlAs<fw::TextArea>("Edit
 
 void helpWnd::EditField1_Open(fw::TextArea& sender) {
     (void)sender;
-    EditField1().StyledText().Bold(0, kBoldLength, true);
+    EditField1().StyledText().Bold(0, HelpHeadingLength(), true);
 }
 
 void helpWnd::AddMenuHandlers(fw::Window& window) {
