@@ -3,6 +3,8 @@
 #include "experiment/ControlWndLayout.h"
 
 #include "framework/RuntimeException.h"
+#include "windows/ControlTables.h"
+#include "windows/Design.h"
 #include "windows/Version.h"
 #include "windows/WindowTable.h"
 
@@ -13,41 +15,8 @@ namespace kestrow {
 
 namespace {
 
-constexpr fw::Color kBlack{0x000000};
-constexpr fw::Color kWhite{0xFFFFFF};
-constexpr fw::Color kNavy{0x000080};
+// The colour of the credit line beside the title.
 constexpr fw::Color kCreditColour{0x073F80};
-constexpr std::int64_t kLeading = 0;
-constexpr std::int64_t kCentred = 2;
-
-struct Place {
-    int left, top, width, height;
-};
-
-struct Locks {
-    bool left = false, top = false, right = false;
-};
-
-// The entries every control carries, from its tab index to its name.
-void AppendPlacement(fw::PropertyTable& table, const std::string& name, bool tabStop, int tabIndex, Place place,
-                     Locks locks) {
-    table.insert(table.end(), {{"Enabled", true},
-                               {"TabStop", tabStop},
-                               {"TabPanelIndex", 0},
-                               {"TabIndex", tabIndex},
-                               {"LockBottom", false},
-                               {"LockRight", locks.right},
-                               {"LockTop", locks.top},
-                               {"LockLeft", locks.left},
-                               {"Height", place.height},
-                               {"Width", place.width},
-                               {"Top", place.top},
-                               {"Left", place.left},
-                               {"Index", kNoIndex},
-                               {"Name", name},
-                               {"AllowAutoDeactivate", true},
-                               {"Tooltip", ""}});
-}
 
 // The five input fields share their top, size and font; each has its own default and length limit.
 struct FieldRow {
@@ -86,12 +55,15 @@ fw::PropertyTable FieldTable(const FieldRow& row) {
                             {"AllowTabs", false},
                             {"AllowSpellChecking", false},
                             {"AllowFocusRing", true}};
-    AppendPlacement(table, row.name, true, row.tabIndex, {.left = row.left, .top = 126, .width = 80, .height = 22}, {});
+    AppendPlacement(table, {.name = row.name,
+                            .place = {.left = row.left, .top = 126, .width = 80, .height = 22},
+                            .tabIndex = row.tabIndex,
+                            .tabStop = true});
     table.insert(table.end(), {{"TextAlignment", kCentred},
                                {"MaximumCharactersAllowed", row.maxChars},
                                {"ValidationMask", row.mask},
                                {"Value", row.defaultText},
-                               {"FontName", "System"},
+                               {"FontName", kSystemFace},
                                {"FontSize", 12.0F},
                                {"FontUnit", 0}});
     return table;
@@ -161,18 +133,15 @@ constexpr std::array<LabelRow, 9> kLabels{{
      .tabIndex = 27},
 }};
 
-fw::PropertyTable LabelTable(const LabelRow& row) {
-    fw::PropertyTable table{{"InitialParent", ""}, {"DataField", ""},      {"DataSource", ""},
-                            {"Underline", false},  {"Italic", false},      {"Bold", row.bold},
-                            {"Visible", true},     {"Transparent", false}, {"TextColor", row.colour},
-                            {"Selectable", false}, {"Multiline", false}};
-    AppendPlacement(table, row.name, false, row.tabIndex, row.place, row.locks);
-    table.insert(table.end(), {{"TextAlignment", row.alignment},
-                               {"Value", row.text != nullptr ? std::string(row.text) : CreditLine()},
-                               {"FontName", "System"},
-                               {"FontSize", row.fontSize},
-                               {"FontUnit", 0}});
-    return table;
+fw::PropertyTable LabelRowTable(const LabelRow& row) {
+    return LabelTable(
+        {.placement = {.name = row.name, .place = row.place, .tabIndex = row.tabIndex, .locks = row.locks},
+         .text = row.text != nullptr ? std::string(row.text) : CreditLine(),
+         .fontSize = row.fontSize,
+         .bold = row.bold,
+         .alignment = row.alignment,
+         .colour = row.colour,
+         .multiline = false});
 }
 
 // The three buttons share their top, size and face; each has its own place, caption and size.
@@ -195,10 +164,11 @@ fw::PropertyTable ButtonTable(const ButtonRow& row) {
     fw::PropertyTable table{{"InitialParent", ""}, {"Underline", false}, {"Italic", false},
                             {"Bold", row.bold},    {"Visible", true},    {"Transparent", true},
                             {"Default", true},     {"Cancel", false},    {"MacButtonStyle", 0}};
-    AppendPlacement(table, row.name, false, row.tabIndex, {.left = row.left, .top = 652, .width = 80, .height = 40},
-                    {});
+    AppendPlacement(table, {.name = row.name,
+                            .place = {.left = row.left, .top = 652, .width = 80, .height = 40},
+                            .tabIndex = row.tabIndex});
     table.insert(table.end(),
-                 {{"Caption", row.caption}, {"FontName", "System"}, {"FontSize", row.fontSize}, {"FontUnit", 0}});
+                 {{"Caption", row.caption}, {"FontName", kSystemFace}, {"FontSize", row.fontSize}, {"FontUnit", 0}});
     return table;
 }
 
@@ -226,8 +196,10 @@ fw::PropertyTable OutFldTable() {
                             {"AllowTabs", false},
                             {"AllowSpellChecking", false},
                             {"AllowFocusRing", true}};
-    AppendPlacement(table, "outFld", false, 26, {.left = 100, .top = 165, .width = 375, .height = 475},
-                    {.left = true, .top = true, .right = false});
+    AppendPlacement(table, {.name = "outFld",
+                            .place = {.left = 100, .top = 165, .width = 375, .height = 475},
+                            .tabIndex = 26,
+                            .locks = {.left = true, .top = true}});
     table.insert(table.end(), {{"TextAlignment", kCentred},
                                {"MaximumCharactersAllowed", 0},
                                {"ValidationMask", ""},
@@ -240,8 +212,11 @@ fw::PropertyTable OutFldTable() {
 
 fw::PropertyTable CanvasTable() {
     fw::PropertyTable table{{"InitialParent", ""}, {"Transparent", true}, {"Visible", true}};
-    AppendPlacement(table, "Canvas1", true, 28, {.left = 20, .top = 4, .width = 65, .height = 65},
-                    {.left = true, .top = true, .right = false});
+    AppendPlacement(table, {.name = "Canvas1",
+                            .place = {.left = 20, .top = 4, .width = 65, .height = 65},
+                            .tabIndex = 28,
+                            .tabStop = true,
+                            .locks = {.left = true, .top = true}});
     table.insert(table.end(), {{"AllowFocusRing", true}, {"AllowFocus", false}, {"AllowTabs", false}});
     return table;
 }
@@ -266,7 +241,7 @@ fw::PropertyTable ControlWndControlTable(const std::string& name) {
         if (name == row.name) return FieldTable(row);
     }
     for (const LabelRow& row : kLabels) {
-        if (name == row.name) return LabelTable(row);
+        if (name == row.name) return LabelRowTable(row);
     }
     for (const ButtonRow& row : kButtons) {
         if (name == row.name) return ButtonTable(row);

@@ -1,18 +1,12 @@
 // The property table of a program window. The three windows share its shape and differ only in
-// the values of WindowLook; the entries are applied in this order. Also the one value every
-// control table shares.
+// the values of WindowLook; the entries are applied in this order.
 #pragma once
 
 #include "framework/PropertyValue.h"
 
-#include <cstdint>
-#include <limits>
 #include <string>
 
 namespace kestrow {
-
-// The "Index" of a control that is not one of a control array, in every control table.
-inline constexpr std::int64_t kNoIndex = std::numeric_limits<std::int32_t>::min();
 
 // Written with named fields (WindowTable({.width = 500, ...})), every field given.
 struct WindowLook {
