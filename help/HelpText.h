@@ -6,7 +6,7 @@
 
 namespace kestrow {
 
-// The help window's text: 24 paragraphs joined by carriage returns ("\r"), with no line feed
+// The help window's text: paragraphs joined by carriage returns ("\r"), with no line feed
 // anywhere. It opens with its heading: the title line and an empty paragraph.
 const std::string& HelpText();
 

@@ -19,7 +19,6 @@ struct Locks {
     bool left = false, top = false, right = false;
 };
 
-// Written with named fields (AppendPlacement(table, {.name = "Canvas1", ...})).
 struct Placement {
     std::string name;
     Place place;

@@ -8,16 +8,16 @@
 
 namespace kestrow {
 
-// Written with named fields (WindowTable({.width = 500, ...})), every field given.
+// Written with named fields, every field given.
 struct WindowLook {
     int width;  // of the content area, in pixels
     int height; // of the content area below any menu bar
-    int type;   // 0 a plain window, 2 a dialog-style window without a menu bar
+    int type;   // the framework's window Type
     std::string title;
     bool hasMaximizeButton;
     bool hasMinimizeButton;
     bool resizeable;
-    int defaultLocation;     // 0 where the platform puts it, 2 centred on the screen, 3 staggered
+    int defaultLocation;
     bool hasBackgroundColor; // white when true
     bool liveResize;
 };
