@@ -19,15 +19,12 @@ const fw::PropertyTable& TimerTable() {
     return table;
 }
 
-fw::PropertyTable CanvasTable() {
-    fw::PropertyTable table{{"InitialParent", ""}, {"Transparent", true}, {"DoubleBuffer", false}, {"Visible", true}};
-    AppendPlacement(table, {.name = "Canvas1",
-                            .place = {.left = 148, .top = 67, .width = 203, .height = 193},
-                            .tabIndex = 4,
-                            .tabStop = true,
-                            .locks = {.left = true, .top = true}});
-    table.insert(table.end(), {{"AllowFocusRing", true}, {"AllowFocus", false}, {"AllowTabs", false}});
-    return table;
+// Both labels are centred navy text, free to wrap.
+fw::PropertyTable AboutLabelTable(LabelLook look) {
+    look.alignment = kCentred;
+    look.colour = kNavy;
+    look.multiline = true;
+    return LabelTable(look);
 }
 
 } // namespace
@@ -54,27 +51,20 @@ void AboutWnd::CreateControls() { CreateControls0(); }
 void AboutWnd::CreateControls0() {
     NewControl<fw::Label>("StaticText1");
     fw::SetProperties(StaticText1(),
-                      LabelTable({.placement = {.name = "StaticText1",
-                                                .place = {.left = 0, .top = 13, .width = 486, .height = 52},
-                                                .tabIndex = 2},
-                                  .text = kDisplayName,
-                                  .fontSize = 32.0F,
-                                  .bold = true,
-                                  .alignment = kCentred,
-                                  .colour = kNavy,
-                                  .multiline = true}));
+                      AboutLabelTable({.placement = {.name = "StaticText1",
+                                                     .place = {.left = 0, .top = 13, .width = 486, .height = 52},
+                                                     .tabIndex = 2},
+                                       .text = kDisplayName,
+                                       .fontSize = 32.0F,
+                                       .bold = true}));
 
     NewControl<fw::Label>("StaticText2");
     fw::SetProperties(StaticText2(),
-                      LabelTable({.placement = {.name = "StaticText2",
-                                                .place = {.left = 0, .top = 272, .width = 500, .height = 15},
-                                                .tabIndex = 3},
-                                  .text = CreditLine(),
-                                  .fontSize = 9.0F,
-                                  .bold = false,
-                                  .alignment = kCentred,
-                                  .colour = kNavy,
-                                  .multiline = true}));
+                      AboutLabelTable({.placement = {.name = "StaticText2",
+                                                     .place = {.left = 0, .top = 272, .width = 500, .height = 15},
+                                                     .tabIndex = 3},
+                                       .text = CreditLine(),
+                                       .fontSize = 9.0F}));
 
     NewControl<fw::Timer>("Timer1");
     fw::SetProperties(Timer1(), TimerTable());
@@ -82,7 +72,12 @@ void AboutWnd::CreateControls0() {
 
     NewControl<fw::Canvas>("Canvas1");
     Canvas1().SetBackdrop(urn200());
-    fw::SetProperties(Canvas1(), CanvasTable());
+    fw::SetProperties(Canvas1(), CanvasTable({.name = "Canvas1",
+                                              .place = {.left = 148, .top = 67, .width = 203, .height = 193},
+                                              .tabIndex = 4,
+                                              .tabStop = true,
+                                              .locks = {.left = true, .top = true}},
+                                             false));
 }
 
 fw::Label& AboutWnd::StaticText1() const { return ControlAs<fw::Label>("StaticText1"); }

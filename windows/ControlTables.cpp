@@ -1,8 +1,6 @@
 // The shared pieces of the control tables, in applying order.
 #include "windows/ControlTables.h"
 
-#include "windows/Design.h"
-
 #include <limits>
 
 namespace kestrow {
@@ -52,6 +50,15 @@ fw::PropertyTable LabelTable(const LabelLook& look) {
                                {"FontName", kSystemFace},
                                {"FontSize", look.fontSize},
                                {"FontUnit", 0}});
+    return table;
+}
+
+fw::PropertyTable CanvasTable(const Placement& placement, std::optional<bool> doubleBuffer) {
+    fw::PropertyTable table{{"InitialParent", ""}, {"Transparent", true}};
+    if (doubleBuffer) table.push_back({"DoubleBuffer", *doubleBuffer});
+    table.push_back({"Visible", true});
+    AppendPlacement(table, placement);
+    table.insert(table.end(), {{"AllowFocusRing", true}, {"AllowFocus", false}, {"AllowTabs", false}});
     return table;
 }
 

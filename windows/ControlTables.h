@@ -1,11 +1,13 @@
 // Pieces of the controls' layout tables that more than one window uses: the run of entries every
 // control table carries, from "Enabled" to "Tooltip" (where the control sits, its place in the tab
-// order, the edges it keeps to and its name), and the whole table of a label.
+// order, the edges it keeps to and its name), and the whole tables of a label and of a canvas.
 #pragma once
 
 #include "framework/PropertyValue.h"
+#include "windows/Design.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace kestrow {
@@ -31,17 +33,22 @@ struct Placement {
 // help window's text area keeps its colour and border there).
 void AppendPlacement(fw::PropertyTable& table, const Placement& placement, const fw::PropertyTable& beforeTooltip = {});
 
-// A label: its text in the interface face, opaque, never a tab stop.
+// A label: its text in the interface face, opaque, never a tab stop. Fields left out keep the
+// framework's defaults.
 struct LabelLook {
     Placement placement;
     std::string text;
     float fontSize;
-    bool bold;
-    std::int64_t alignment;
-    fw::Color colour;
-    bool multiline;
+    bool bold = false;
+    std::int64_t alignment = kLeading;
+    fw::Color colour = kBlack;
+    bool multiline = false;
 };
 
 fw::PropertyTable LabelTable(const LabelLook& look);
+
+// A canvas that shows only its backdrop picture and never takes the focus; "DoubleBuffer" is in the
+// table only where the window's design gives it.
+fw::PropertyTable CanvasTable(const Placement& placement, std::optional<bool> doubleBuffer);
 
 } // namespace kestrow
