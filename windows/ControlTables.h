@@ -33,8 +33,8 @@ struct Placement {
 // help window's text area keeps its colour and border there).
 void AppendPlacement(fw::PropertyTable& table, const Placement& placement, const fw::PropertyTable& beforeTooltip = {});
 
-// A label: its text in the interface face, opaque, never a tab stop. Fields left out keep the
-// framework's defaults.
+// A label: its text in the interface face, opaque, never a tab stop; unless told otherwise plain,
+// black, single-line and aligned to its leading edge.
 struct LabelLook {
     Placement placement;
     std::string text;
