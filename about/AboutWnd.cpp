@@ -4,6 +4,8 @@
 
 #include "framework/PropertyHolder.h"
 #include "framework/WindowClass.h"
+#include "windows/ControlTables.h"
+#include "windows/Design.h"
 #include "windows/Pictures.h"
 #include "windows/Version.h"
 #include "windows/WindowClasses.h"
@@ -12,89 +14,17 @@
 namespace kestrow {
 namespace {
 
-constexpr fw::Color kNavy{0x000080};
-
-struct LabelSpec {
-    const char* name;
-    std::string value;
-    bool bold;
-    int tabIndex;
-    int height;
-    int width;
-    int top;
-    float fontSize;
-};
-
-// The two labels differ only in these fields; both are centred navy text on the window.
-fw::PropertyTable LabelTable(const LabelSpec& spec) {
-    return {
-        {"InitialParent", ""},
-        {"DataField", ""},
-        {"DataSource", ""},
-        {"Underline", false},
-        {"Italic", false},
-        {"Bold", spec.bold},
-        {"Visible", true},
-        {"Transparent", false},
-        {"TextColor", kNavy},
-        {"Selectable", false},
-        {"Multiline", true},
-        {"Enabled", true},
-        {"TabStop", false},
-        {"TabPanelIndex", 0},
-        {"TabIndex", spec.tabIndex},
-        {"LockBottom", false},
-        {"LockRight", false},
-        {"LockTop", false},
-        {"LockLeft", false},
-        {"Height", spec.height},
-        {"Width", spec.width},
-        {"Top", spec.top},
-        {"Left", 0},
-        {"Index", kNoIndex},
-        {"Name", spec.name},
-        {"AllowAutoDeactivate", true},
-        {"Tooltip", ""},
-        {"TextAlignment", 2},
-        {"Value", spec.value},
-        {"FontName", "System"},
-        {"FontSize", spec.fontSize},
-        {"FontUnit", 0},
-    };
-}
-
 const fw::PropertyTable& TimerTable() {
     static const fw::PropertyTable table = {{"Period", 4000}, {"RunMode", 1}};
     return table;
 }
 
-const fw::PropertyTable& CanvasTable() {
-    static const fw::PropertyTable table = {
-        {"InitialParent", ""},
-        {"Transparent", true},
-        {"DoubleBuffer", false},
-        {"Visible", true},
-        {"Enabled", true},
-        {"TabStop", true},
-        {"TabPanelIndex", 0},
-        {"TabIndex", 4},
-        {"LockBottom", false},
-        {"LockRight", false},
-        {"LockTop", true},
-        {"LockLeft", true},
-        {"Height", 193},
-        {"Width", 203},
-        {"Top", 67},
-        {"Left", 148},
-        {"Index", kNoIndex},
-        {"Name", "Canvas1"},
-        {"AllowAutoDeactivate", true},
-        {"Tooltip", ""},
-        {"AllowFocusRing", true},
-        {"AllowFocus", false},
-        {"AllowTabs", false},
-    };
-    return table;
+// Both labels are centred navy text, free to wrap.
+fw::PropertyTable AboutLabelTable(LabelLook look) {
+    look.alignment = kCentred;
+    look.colour = kNavy;
+    look.multiline = true;
+    return LabelTable(look);
 }
 
 } // namespace
@@ -120,24 +50,21 @@ void AboutWnd::CreateControls() { CreateControls0(); }
 
 void AboutWnd::CreateControls0() {
     NewControl<fw::Label>("StaticText1");
-    fw::SetProperties(StaticText1(), LabelTable({.name = "StaticText1",
-                                                 .value = kDisplayName,
-                                                 .bold = true,
-                                                 .tabIndex = 2,
-                                                 .height = 52,
-                                                 .width = 486,
-                                                 .top = 13,
-                                                 .fontSize = 32.0F}));
+    fw::SetProperties(StaticText1(),
+                      AboutLabelTable({.placement = {.name = "StaticText1",
+                                                     .place = {.left = 0, .top = 13, .width = 486, .height = 52},
+                                                     .tabIndex = 2},
+                                       .text = kDisplayName,
+                                       .fontSize = 32.0F,
+                                       .bold = true}));
 
     NewControl<fw::Label>("StaticText2");
-    fw::SetProperties(StaticText2(), LabelTable({.name = "StaticText2",
-                                                 .value = CreditLine(),
-                                                 .bold = false,
-                                                 .tabIndex = 3,
-                                                 .height = 15,
-                                                 .width = 500,
-                                                 .top = 272,
-                                                 .fontSize = 9.0F}));
+    fw::SetProperties(StaticText2(),
+                      AboutLabelTable({.placement = {.name = "StaticText2",
+                                                     .place = {.left = 0, .top = 272, .width = 500, .height = 15},
+                                                     .tabIndex = 3},
+                                       .text = CreditLine(),
+                                       .fontSize = 9.0F}));
 
     NewControl<fw::Timer>("Timer1");
     fw::SetProperties(Timer1(), TimerTable());
@@ -145,7 +72,12 @@ void AboutWnd::CreateControls0() {
 
     NewControl<fw::Canvas>("Canvas1");
     Canvas1().SetBackdrop(urn200());
-    fw::SetProperties(Canvas1(), CanvasTable());
+    fw::SetProperties(Canvas1(), CanvasTable({.name = "Canvas1",
+                                              .place = {.left = 148, .top = 67, .width = 203, .height = 193},
+                                              .tabIndex = 4,
+                                              .tabStop = true,
+                                              .locks = {.left = true, .top = true}},
+                                             false));
 }
 
 fw::Label& AboutWnd::StaticText1() const { return ControlAs<fw::Label>("StaticText1"); }

@@ -1,6 +1,6 @@
 // The first window, which is also the About window: the display name, the urn picture and the
-// credit line on white. Its timer (once, 4000 ms after the window is built), a mouse press in it
-// or any key hands over: the About window hides itself and the experiment window comes to the
+// credit line on white. Its timer (once, a few seconds after the window is built), a mouse press
+// in it or any key hands over: the About window hides itself and the experiment window comes to the
 // front. The program never closes it; the About command shows the same hidden window again.
 #pragma once
 

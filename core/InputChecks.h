@@ -26,7 +26,7 @@ struct UrnInputs {
 };
 
 struct CheckFailure {
-    int number;          // 1 to 5
+    int number;          // which check, counted from 1 in field order
     InputField field;    // the field that gets the focus back
     std::string message; // the sentence for the message box, ending in one "\r"
 

@@ -36,7 +36,7 @@ char* WriteShare(char* out, std::int64_t part, std::int64_t all) {
     return out + 2;
 }
 
-// Needs 0 <= red, green and 0 < red + green without overflow; writes at most 64 bytes.
+// Needs 0 <= red, green and 0 < red + green without overflow; writes at most kLineBufferSize bytes.
 char* WriteTrialLine(char* out, std::int64_t red, std::int64_t green) {
     const std::int64_t all = red + green;
     char* const redEnd = std::to_chars(out, out + 20, red).ptr;

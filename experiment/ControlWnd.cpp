@@ -10,6 +10,7 @@
 #include "framework/Alerts.h"
 #include "framework/BackgroundTask.h"
 #include "framework/Cast.h"
+#include "framework/KeyCodes.h"
 #include "framework/Runtime.h"
 #include "framework/WindowClass.h"
 #include "windows/MenuBar1.h"
@@ -22,17 +23,6 @@ namespace kestrow {
 
 namespace {
 
-// The key codes the filters let through besides the digits, which lie above kBelowDigits ("/")
-// and below kAboveDigits (":").
-constexpr std::int64_t kBackspace = 8;
-constexpr std::int64_t kTab = 9;
-constexpr std::int64_t kFileSeparator = 28;  // FS, the framework's code for the left arrow key
-constexpr std::int64_t kGroupSeparator = 29; // GS, and for the right arrow key
-constexpr std::int64_t kFullStop = 46;
-constexpr std::int64_t kBelowDigits = 47;
-constexpr std::int64_t kAboveDigits = 58;
-constexpr std::int64_t kDelete = 127;
-
 // Makes the control, registers it under `name` and applies its table (found again by name, so
 // the table goes to what the window really holds).
 template <class C>
@@ -41,13 +31,14 @@ void Make(class ControlWnd& window, const std::string& name) {
     fw::SetProperties(window.ControlAs<C>(name), ControlWndControlTable(name));
 }
 
-// The digit filter: true drops the key (after one beep). The results area also takes ".".
+// The digit filter: true drops the key (after one beep). Besides the digits it lets the editing
+// keys through, as the framework codes them; the results area also takes ".".
 bool DigitFilter(const std::string& key, bool allowFullStop) {
     const std::int64_t code = core::Asc(key);
-    const bool digit = code > kBelowDigits && code < kAboveDigits;
-    const bool editing =
-        code == kBackspace || code == kTab || code == kDelete || code == kFileSeparator || code == kGroupSeparator;
-    if (digit || editing || (allowFullStop && code == kFullStop)) return false;
+    const bool digit = code >= '0' && code <= '9';
+    const bool editing = code == fw::key::kBackspace || code == fw::key::kTab || code == fw::key::kDelete ||
+                         code == fw::key::kLeft || code == fw::key::kRight;
+    if (digit || editing || (allowFullStop && code == '.')) return false;
     fw::Beep();
     return true;
 }

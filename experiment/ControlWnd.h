@@ -1,7 +1,7 @@
 // The experiment window: five input fields behind digit filters, Calculate, Clear and "?", and the
 // results area. Calculate reads the fields lazily through core::CheckInputs; a failed check shows
 // its message and puts the focus back into its field, a passing set runs core::RunExperiment and
-// sets the results text once. Closing the window or File > Quit ends the application with 0.
+// sets the results text once. Closing the window or File > Quit ends the application.
 #pragma once
 
 #include "framework/Canvas.h"

@@ -3,51 +3,27 @@
 #include "experiment/ControlWndLayout.h"
 
 #include "framework/RuntimeException.h"
+#include "windows/ControlTables.h"
+#include "windows/Design.h"
 #include "windows/Version.h"
 #include "windows/WindowTable.h"
 
 #include <array>
-#include <cstdint>
+#include <vector>
 
 namespace kestrow {
 
 namespace {
 
-constexpr fw::Color kBlack{0x000000};
-constexpr fw::Color kWhite{0xFFFFFF};
-constexpr fw::Color kNavy{0x000080};
+// The colour of the credit line beside the title.
 constexpr fw::Color kCreditColour{0x073F80};
-constexpr std::int64_t kLeading = 0;
-constexpr std::int64_t kCentred = 2;
 
-struct Place {
-    int left, top, width, height;
+// A bold label at its field's left, above it.
+struct Caption {
+    const char* name;
+    const char* text;
+    int tabIndex;
 };
-
-struct Locks {
-    bool left = false, top = false, right = false;
-};
-
-// The entries every control carries, from its tab index to its name.
-void AppendPlacement(fw::PropertyTable& table, const std::string& name, bool tabStop, int tabIndex, Place place,
-                     Locks locks) {
-    table.insert(table.end(), {{"Enabled", true},
-                               {"TabStop", tabStop},
-                               {"TabPanelIndex", 0},
-                               {"TabIndex", tabIndex},
-                               {"LockBottom", false},
-                               {"LockRight", locks.right},
-                               {"LockTop", locks.top},
-                               {"LockLeft", locks.left},
-                               {"Height", place.height},
-                               {"Width", place.width},
-                               {"Top", place.top},
-                               {"Left", place.left},
-                               {"Index", kNoIndex},
-                               {"Name", name},
-                               {"AllowAutoDeactivate", true},
-                               {"Tooltip", ""}});
-}
 
 // The five input fields share their top, size and font; each has its own default and length limit.
 struct FieldRow {
@@ -55,16 +31,17 @@ struct FieldRow {
     int left;
     const char* defaultText;
     int maxChars;
-    const char* mask;
     int tabIndex;
+    Caption caption;
 };
 
+// Name, left, default text, length limit, tab index; the caption's name, text and tab index.
 constexpr std::array<FieldRow, 5> kFields{{
-    {.name = "totalFld", .left = 20, .defaultText = "10", .maxChars = 3, .mask = "###", .tabIndex = 0},
-    {.name = "redFld", .left = 144, .defaultText = "6", .maxChars = 2, .mask = "##", .tabIndex = 1},
-    {.name = "greenFld", .left = 255, .defaultText = "4", .maxChars = 2, .mask = "##", .tabIndex = 2},
-    {.name = "addFld", .left = 360, .defaultText = "1", .maxChars = 2, .mask = "##", .tabIndex = 3},
-    {.name = "repeatFld", .left = 468, .defaultText = "100", .maxChars = 5, .mask = "#####", .tabIndex = 4},
+    {"totalFld", 20, "10", 3, 0, {"totalText", "Total Balls", 3}},
+    {"redFld", 144, "6", 2, 1, {"redText", "Red Balls", 7}},
+    {"greenFld", 255, "4", 2, 2, {"greenText", "Green Balls", 11}},
+    {"addFld", 360, "1", 2, 3, {"addText", "Balls to Add", 13}},
+    {"repeatFld", 468, "100", 5, 4, {"repeatText", "# Repetitions", 15}},
 }};
 
 fw::PropertyTable FieldTable(const FieldRow& row) {
@@ -86,93 +63,61 @@ fw::PropertyTable FieldTable(const FieldRow& row) {
                             {"AllowTabs", false},
                             {"AllowSpellChecking", false},
                             {"AllowFocusRing", true}};
-    AppendPlacement(table, row.name, true, row.tabIndex, {.left = row.left, .top = 126, .width = 80, .height = 22}, {});
+    AppendPlacement(table, {.name = row.name,
+                            .place = {.left = row.left, .top = 126, .width = 80, .height = 22},
+                            .tabIndex = row.tabIndex,
+                            .tabStop = true});
     table.insert(table.end(), {{"TextAlignment", kCentred},
                                {"MaximumCharactersAllowed", row.maxChars},
-                               {"ValidationMask", row.mask},
+                               {"ValidationMask", std::string(static_cast<std::size_t>(row.maxChars), '#')},
                                {"Value", row.defaultText},
-                               {"FontName", "System"},
+                               {"FontName", kSystemFace},
                                {"FontSize", 12.0F},
                                {"FontUnit", 0}});
     return table;
 }
 
-// The defaults are those of the captions above the fields.
-struct LabelRow {
-    const char* name;
-    Place place;
-    const char* text; // null: the credit line
-    float fontSize = 12.0F;
-    bool bold = true;
-    std::int64_t alignment = kLeading;
-    fw::Color colour = kBlack;
-    Locks locks = {};
-    int tabIndex;
-};
+fw::PropertyTable CaptionTable(const FieldRow& row) {
+    return LabelTable({.placement = {.name = row.caption.name,
+                                     .place = {.left = row.left, .top = 101, .width = 80, .height = 20},
+                                     .tabIndex = row.caption.tabIndex},
+                       .text = row.caption.text,
+                       .fontSize = 12.0F,
+                       .bold = true});
+}
 
-constexpr std::array<LabelRow, 9> kLabels{{
-    {.name = "totalText",
-     .place = {.left = 20, .top = 101, .width = 80, .height = 20},
-     .text = "Total Balls",
-     .tabIndex = 3},
-    {.name = "redText",
-     .place = {.left = 144, .top = 101, .width = 80, .height = 20},
-     .text = "Red Balls",
-     .tabIndex = 7},
-    {.name = "Label1",
-     .place = {.left = 100, .top = 9, .width = 263, .height = 69},
-     .text = kDisplayName,
-     .fontSize = 48.0F,
-     .colour = kNavy,
-     .locks = {.left = true, .top = true},
-     .tabIndex = 10},
-    {.name = "greenText",
-     .place = {.left = 255, .top = 101, .width = 80, .height = 20},
-     .text = "Green Balls",
-     .tabIndex = 11},
-    {.name = "addText",
-     .place = {.left = 360, .top = 101, .width = 80, .height = 20},
-     .text = "Balls to Add",
-     .tabIndex = 13},
-    {.name = "repeatText",
-     .place = {.left = 468, .top = 101, .width = 80, .height = 20},
-     .text = "# Repetitions",
-     .tabIndex = 15},
-    {.name = "Label3",
-     .place = {.left = 104, .top = 127, .width = 39, .height = 20},
-     .text = "=",
-     .alignment = kCentred,
-     .locks = {.left = true, .top = true},
-     .tabIndex = 19},
-    {.name = "Label4",
-     .place = {.left = 225, .top = 127, .width = 28, .height = 20},
-     .text = "+",
-     .alignment = kCentred,
-     .locks = {.left = true, .top = true},
-     .tabIndex = 20},
-    {.name = "Label2",
-     .place = {.left = 347, .top = 36, .width = 147, .height = 15},
-     .text = nullptr,
-     .fontSize = 11.0F,
-     .bold = false,
-     .alignment = kCentred,
-     .colour = kCreditColour,
-     .locks = {.top = true, .right = true},
-     .tabIndex = 27},
-}};
+// "=" and "+" between the first three fields, which read as a sum.
+LabelLook Sign(const char* name, Place place, const char* text, int tabIndex) {
+    return {.placement = {.name = name, .place = place, .tabIndex = tabIndex, .locks = {.left = true, .top = true}},
+            .text = text,
+            .fontSize = 12.0F,
+            .bold = true,
+            .alignment = kCentred};
+}
 
-fw::PropertyTable LabelTable(const LabelRow& row) {
-    fw::PropertyTable table{{"InitialParent", ""}, {"DataField", ""},      {"DataSource", ""},
-                            {"Underline", false},  {"Italic", false},      {"Bold", row.bold},
-                            {"Visible", true},     {"Transparent", false}, {"TextColor", row.colour},
-                            {"Selectable", false}, {"Multiline", false}};
-    AppendPlacement(table, row.name, false, row.tabIndex, row.place, row.locks);
-    table.insert(table.end(), {{"TextAlignment", row.alignment},
-                               {"Value", row.text != nullptr ? std::string(row.text) : CreditLine()},
-                               {"FontName", "System"},
-                               {"FontSize", row.fontSize},
-                               {"FontUnit", 0}});
-    return table;
+// The other labels: the title, the two signs and the credit line.
+const std::vector<LabelLook>& Labels() {
+    static const std::vector<LabelLook> labels = {
+        {.placement = {.name = "Label1",
+                       .place = {.left = 100, .top = 9, .width = 263, .height = 69},
+                       .tabIndex = 10,
+                       .locks = {.left = true, .top = true}},
+         .text = kDisplayName,
+         .fontSize = 48.0F,
+         .bold = true,
+         .colour = kNavy},
+        Sign("Label3", {.left = 104, .top = 127, .width = 39, .height = 20}, "=", 19),
+        Sign("Label4", {.left = 225, .top = 127, .width = 28, .height = 20}, "+", 20),
+        {.placement = {.name = "Label2",
+                       .place = {.left = 347, .top = 36, .width = 147, .height = 15},
+                       .tabIndex = 27,
+                       .locks = {.top = true, .right = true}},
+         .text = CreditLine(),
+         .fontSize = 11.0F,
+         .alignment = kCentred,
+         .colour = kCreditColour},
+    };
+    return labels;
 }
 
 // The three buttons share their top, size and face; each has its own place, caption and size.
@@ -195,10 +140,11 @@ fw::PropertyTable ButtonTable(const ButtonRow& row) {
     fw::PropertyTable table{{"InitialParent", ""}, {"Underline", false}, {"Italic", false},
                             {"Bold", row.bold},    {"Visible", true},    {"Transparent", true},
                             {"Default", true},     {"Cancel", false},    {"MacButtonStyle", 0}};
-    AppendPlacement(table, row.name, false, row.tabIndex, {.left = row.left, .top = 652, .width = 80, .height = 40},
-                    {});
+    AppendPlacement(table, {.name = row.name,
+                            .place = {.left = row.left, .top = 652, .width = 80, .height = 40},
+                            .tabIndex = row.tabIndex});
     table.insert(table.end(),
-                 {{"Caption", row.caption}, {"FontName", "System"}, {"FontSize", row.fontSize}, {"FontUnit", 0}});
+                 {{"Caption", row.caption}, {"FontName", kSystemFace}, {"FontSize", row.fontSize}, {"FontUnit", 0}});
     return table;
 }
 
@@ -226,8 +172,10 @@ fw::PropertyTable OutFldTable() {
                             {"AllowTabs", false},
                             {"AllowSpellChecking", false},
                             {"AllowFocusRing", true}};
-    AppendPlacement(table, "outFld", false, 26, {.left = 100, .top = 165, .width = 375, .height = 475},
-                    {.left = true, .top = true, .right = false});
+    AppendPlacement(table, {.name = "outFld",
+                            .place = {.left = 100, .top = 165, .width = 375, .height = 475},
+                            .tabIndex = 26,
+                            .locks = {.left = true, .top = true}});
     table.insert(table.end(), {{"TextAlignment", kCentred},
                                {"MaximumCharactersAllowed", 0},
                                {"ValidationMask", ""},
@@ -235,14 +183,6 @@ fw::PropertyTable OutFldTable() {
                                {"FontName", "Courier"},
                                {"FontSize", 11.0F},
                                {"FontUnit", 0}});
-    return table;
-}
-
-fw::PropertyTable CanvasTable() {
-    fw::PropertyTable table{{"InitialParent", ""}, {"Transparent", true}, {"Visible", true}};
-    AppendPlacement(table, "Canvas1", true, 28, {.left = 20, .top = 4, .width = 65, .height = 65},
-                    {.left = true, .top = true, .right = false});
-    table.insert(table.end(), {{"AllowFocusRing", true}, {"AllowFocus", false}, {"AllowTabs", false}});
     return table;
 }
 
@@ -264,15 +204,23 @@ fw::PropertyTable ControlWndTable() {
 fw::PropertyTable ControlWndControlTable(const std::string& name) {
     for (const FieldRow& row : kFields) {
         if (name == row.name) return FieldTable(row);
+        if (name == row.caption.name) return CaptionTable(row);
     }
-    for (const LabelRow& row : kLabels) {
-        if (name == row.name) return LabelTable(row);
+    for (const LabelLook& look : Labels()) {
+        if (name == look.placement.name) return LabelTable(look);
     }
     for (const ButtonRow& row : kButtons) {
         if (name == row.name) return ButtonTable(row);
     }
     if (name == "outFld") return OutFldTable();
-    if (name == "Canvas1") return CanvasTable();
+    if (name == "Canvas1") {
+        return CanvasTable({.name = "Canvas1",
+                            .place = {.left = 20, .top = 4, .width = 65, .height = 65},
+                            .tabIndex = 28,
+                            .tabStop = true,
+                            .locks = {.left = true, .top = true}},
+                           std::nullopt);
+    }
     throw fw::InvalidArgumentException("The experiment window has no control '" + name + "'.");
 }
 

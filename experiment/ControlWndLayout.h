@@ -8,7 +8,7 @@
 
 namespace kestrow {
 
-// The window: 575 x 700 content, fixed size, close button only, white, titled "Kestrow".
+// The window's own table.
 fw::PropertyTable ControlWndTable();
 
 // The table of the control of that name (one of the nineteen); InvalidArgumentException for

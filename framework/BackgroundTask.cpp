@@ -1,5 +1,5 @@
 // Most calls only count down; the clock is read every `stride` calls, the stride growing while
-// calls come fast and dropping to 1 when they come slowly, so the 25 ms turn is neither missed by
+// calls come fast and dropping to 1 when they come slowly, so the turn is neither missed by
 // much nor paid for with a clock read on every call.
 #include "framework/BackgroundTask.h"
 

@@ -6,69 +6,41 @@
 #include "framework/PropertyHolder.h"
 #include "framework/WindowClass.h"
 #include "help/HelpText.h"
+#include "windows/ControlTables.h"
+#include "windows/Design.h"
 #include "windows/MenuBar1.h"
 #include "windows/WindowClasses.h"
 #include "windows/WindowTable.h"
 
-#include <cstdint>
-
 namespace kestrow {
 namespace {
 
-// The title "Kestrow" and the two line ends after it.
-constexpr std::int64_t kBoldLength = 9;
-
 // One pixel outside the window's left and top edges, and no locks: the area keeps this place and
 // size when the window is resized.
-const fw::PropertyTable& TextAreaTable() {
-    static const fw::PropertyTable table = {
-        {"InitialParent", ""},
-        {"DataField", ""},
-        {"DataSource", ""},
-        {"ReadOnly", false},
-        {"Underline", false},
-        {"Italic", false},
-        {"Bold", false},
-        {"Visible", true},
-        {"Transparent", true},
-        {"TextColor", fw::Color{0x000000}},
-        {"Multiline", true},
-        {"LineSpacing", 1.0},
-        {"LineHeight", 0.0},
-        {"HideSelection", true},
-        {"Format", ""},
-        {"Enabled", true},
-        {"TabStop", true},
-        {"TabPanelIndex", 0},
-        {"TabIndex", 0},
-        {"LockBottom", false},
-        {"LockRight", false},
-        {"LockTop", false},
-        {"LockLeft", false},
-        {"Height", 498},
-        {"Width", 551},
-        {"Top", -1},
-        {"Left", -1},
-        {"Index", kNoIndex},
-        {"Name", "EditField1"},
-        {"AllowAutoDeactivate", true},
-        {"BackgroundColor", fw::Color{0xFFFFFF}},
-        {"HasBorder", true},
-        {"Tooltip", ""},
-        {"HasHorizontalScrollbar", false},
-        {"HasVerticalScrollbar", true},
-        {"AllowStyledText", true},
-        {"AllowFocusRing", true},
-        {"FontName", "System"},
-        {"FontSize", 12.0F},
-        {"FontUnit", 0},
-        {"Value", HelpText()},
-        {"AllowTabs", false},
-        {"TextAlignment", 0},
-        {"AllowSpellChecking", false},
-        {"MaximumCharactersAllowed", 0},
-        {"ValidationMask", ""},
-    };
+fw::PropertyTable TextAreaTable() {
+    fw::PropertyTable table{{"InitialParent", ""}, {"DataField", ""},       {"DataSource", ""},  {"ReadOnly", false},
+                            {"Underline", false},  {"Italic", false},       {"Bold", false},     {"Visible", true},
+                            {"Transparent", true}, {"TextColor", kBlack},   {"Multiline", true}, {"LineSpacing", 1.0},
+                            {"LineHeight", 0.0},   {"HideSelection", true}, {"Format", ""}};
+    AppendPlacement(table,
+                    {.name = "EditField1",
+                     .place = {.left = -1, .top = -1, .width = 551, .height = 498},
+                     .tabIndex = 0,
+                     .tabStop = true},
+                    {{"BackgroundColor", kWhite}, {"HasBorder", true}});
+    table.insert(table.end(), {{"HasHorizontalScrollbar", false},
+                               {"HasVerticalScrollbar", true},
+                               {"AllowStyledText", true},
+                               {"AllowFocusRing", true},
+                               {"FontName", kSystemFace},
+                               {"FontSize", 12.0F},
+                               {"FontUnit", 0},
+                               {"Value", HelpText()},
+                               {"AllowTabs", false},
+                               {"TextAlignment", kLeading},
+                               {"AllowSpellChecking", false},
+                               {"MaximumCharactersAllowed", 0},
+                               {"ValidationMask", ""}});
     return table;
 }
 
@@ -104,7 +76,7 @@ fw::TextArea& helpWnd::EditField1() const { return ControlAs<fw::TextArea>("Edit
 
 void helpWnd::EditField1_Open(fw::TextArea& sender) {
     (void)sender;
-    EditField1().StyledText().Bold(0, kBoldLength, true);
+    EditField1().StyledText().Bold(0, HelpHeadingLength(), true);
 }
 
 void helpWnd::AddMenuHandlers(fw::Window& window) {

@@ -1,6 +1,6 @@
-// The help window: the help text in one editable, scrolling text area whose first nine characters
-// (the title and the two line ends after it) are bold, under the shared menu bar. Window › Control
-// brings the experiment window to the front. Edits live only as long as the window.
+// The help window: the help text in one editable, scrolling text area whose heading (the title and
+// the two line ends after it) is bold, under the shared menu bar. Window › Control brings the
+// experiment window to the front. Edits live only as long as the window.
 #pragma once
 
 #include "framework/TextArea.h"

@@ -4,7 +4,7 @@
 namespace kestrow {
 
 const std::string& CreditLine() {
-    static const std::string line = "© the Kestrow authors";
+    static const std::string line = std::string("© ") + kAuthor;
     return line;
 }
 

@@ -1,6 +1,8 @@
 // The window table: the shared entries with the values of one window's look, in applying order.
 #include "windows/WindowTable.h"
 
+#include "windows/Design.h"
+
 namespace kestrow {
 
 fw::PropertyTable WindowTable(const WindowLook& look) {
@@ -23,7 +25,7 @@ fw::PropertyTable WindowTable(const WindowLook& look) {
             {"DefaultLocation", look.defaultLocation},
             {"Visible", true},
             {"HasBackgroundColor", look.hasBackgroundColor},
-            {"BackgroundColor", fw::Color{0xFFFFFF}},
+            {"BackgroundColor", kWhite},
             {"MenuBarVisible", true},
             {"LiveResize", look.liveResize}};
 }

@@ -1,29 +1,23 @@
 // The property table of a program window. The three windows share its shape and differ only in
-// the values of WindowLook; the entries are applied in this order. Also the one value every
-// control table shares.
+// the values of WindowLook; the entries are applied in this order.
 #pragma once
 
 #include "framework/PropertyValue.h"
 
-#include <cstdint>
-#include <limits>
 #include <string>
 
 namespace kestrow {
 
-// The "Index" of a control that is not one of a control array, in every control table.
-inline constexpr std::int64_t kNoIndex = std::numeric_limits<std::int32_t>::min();
-
-// Written with named fields (WindowTable({.width = 500, ...})), every field given.
+// Written with named fields, every field given.
 struct WindowLook {
     int width;  // of the content area, in pixels
     int height; // of the content area below any menu bar
-    int type;   // 0 a plain window, 2 a dialog-style window without a menu bar
+    int type;   // the framework's window Type
     std::string title;
     bool hasMaximizeButton;
     bool hasMinimizeButton;
     bool resizeable;
-    int defaultLocation;     // 0 where the platform puts it, 2 centred on the screen, 3 staggered
+    int defaultLocation;
     bool hasBackgroundColor; // white when true
     bool liveResize;
 };

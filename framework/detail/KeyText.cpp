@@ -1,6 +1,8 @@
 // Key mapping and the shared key filter of text controls and window frames.
 #include "framework/detail/KeyText.h"
 
+#include "framework/KeyCodes.h"
+
 #include <QKeyEvent>
 
 namespace fw::detail {
@@ -8,21 +10,21 @@ namespace {
 
 std::optional<char> ControlCode(int key) {
     switch (key) {
-    case Qt::Key_Backspace: return '\x08';
+    case Qt::Key_Backspace: return key::kBackspace;
     case Qt::Key_Tab:
-    case Qt::Key_Backtab: return '\x09';
-    case Qt::Key_Return: return '\x0D';
-    case Qt::Key_Enter: return '\x03';
-    case Qt::Key_Escape: return '\x1B';
-    case Qt::Key_Delete: return '\x7F';
-    case Qt::Key_Left: return '\x1C';
-    case Qt::Key_Right: return '\x1D';
-    case Qt::Key_Up: return '\x1E';
-    case Qt::Key_Down: return '\x1F';
-    case Qt::Key_Home: return '\x01';
-    case Qt::Key_End: return '\x04';
-    case Qt::Key_PageUp: return '\x0B';
-    case Qt::Key_PageDown: return '\x0C';
+    case Qt::Key_Backtab: return key::kTab;
+    case Qt::Key_Return: return key::kReturn;
+    case Qt::Key_Enter: return key::kEnter;
+    case Qt::Key_Escape: return key::kEscape;
+    case Qt::Key_Delete: return key::kDelete;
+    case Qt::Key_Left: return key::kLeft;
+    case Qt::Key_Right: return key::kRight;
+    case Qt::Key_Up: return key::kUp;
+    case Qt::Key_Down: return key::kDown;
+    case Qt::Key_Home: return key::kHome;
+    case Qt::Key_End: return key::kEnd;
+    case Qt::Key_PageUp: return key::kPageUp;
+    case Qt::Key_PageDown: return key::kPageDown;
     default: return std::nullopt;
     }
 }

@@ -1,7 +1,6 @@
 // Keys as the program's KeyDown handlers see them: a printable key as its character, the editing
-// and movement keys as control characters (Backspace 8, Tab 9, Return 13, keypad Enter 3, Escape 27,
-// Delete 127, Left 28, Right 29, Up 30, Down 31, Home 1, End 4, Page Up 11, Page Down 12).
-// A key with the command modifier and a modifier alone give nothing.
+// and movement keys as the control characters of framework/KeyCodes.h. A key with the command
+// modifier and a modifier alone give nothing.
 #pragma once
 
 #include <QEvent>

@@ -43,7 +43,8 @@ TEST(HelpTextShape, ParagraphsAndEndsAsTheHelpWindowExpects) {
     EXPECT_EQ(paras[6], "2. The initial number of red and green balls in the urn (some combination totaling to 100)");
     EXPECT_EQ(paras[7], "3. The number of same-colored balls to add to the urn (1-5)");
     EXPECT_EQ(paras[8], "4. The number of times the process is repeated (1-10,000)");
-    EXPECT_EQ(paras[21].rfind("Reference as:", 0), 0u);
+    EXPECT_EQ(paras[21], "Reference as: the Kestrow authors (2026). Kestrow (Version 1.0) [Computer software]. "
+                         "Exeter: the Kestrow authors.");
 }
 
 } // namespace
