@@ -1,6 +1,7 @@
 // Editing in the experiment window on a real desktop: the Edit menu offers and does the edits of
 // the field that had the focus before the menu bar took it, over its selection too, and opens when
-// nothing can be edited; a paste goes into a field whole, for Calculate's checks to judge.
+// nothing can be edited; a key that a field's filter drops rings the bell; a paste goes into a
+// field whole, for Calculate's checks to judge.
 #include "DesktopTest.h"
 
 namespace {
@@ -100,6 +101,19 @@ INSTANTIATE_TEST_SUITE_P(Commands, EditMenuOverASelection,
                                            // Out of the menu and the menu bar: a key replaces the selection.
                                            SelectionCase{"NoneThenTyping", {"Escape", "Escape", "7"}, "7", ""}),
                          [](const auto& row) { return std::string(row.param.name); });
+
+using KeyFilterOnDesktop = DesktopTest;
+
+// A key that the filter drops rings the desktop's bell, once; a digit goes in without it.
+TEST_F(KeyFilterOnDesktop, RingsTheBellForALetterAndNotForADigit) {
+    ASSERT_TRUE(WatchBells());
+    Start(QStringLiteral(KESTROW_PROGRAM));
+    ASSERT_TRUE(InFront(kExperiment));
+    desktop::Keys({"ctrl+a", "x", "5"}); // over "10", all selected
+    const auto typed = [](const Tree& t) { return FocusedField(t) != nullptr && FocusedField(t)->text == "5"; };
+    ASSERT_TRUE(typed(TreeWhere(typed)));
+    EXPECT_EQ(BellsRung(), 1);
+}
 
 using EditMenuWithNothingToEdit = DesktopTest;
 
