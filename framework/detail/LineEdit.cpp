@@ -10,12 +10,15 @@
 namespace fw::detail {
 
 LineEdit::LineEdit() {
-    QObject::connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+    focusMoves_ = QObject::connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
         if (!heldForMenuBar_ || now == nullptr || qobject_cast<QMenuBar*>(now) != nullptr) return;
         heldForMenuBar_ = false;
         if (now != this && now->window() == window()) deselect();
     });
 }
+
+// Before QWidget's destructor, whose focus change would otherwise reach a field already gone.
+LineEdit::~LineEdit() { QObject::disconnect(focusMoves_); }
 
 void LineEdit::focusOutEvent(QFocusEvent* event) {
     if (event->reason() != Qt::MenuBarFocusReason) {

@@ -11,12 +11,16 @@ namespace fw::detail {
 class LineEdit : public KeyFiltered<QLineEdit> {
 public:
     LineEdit();
+    ~LineEdit() override;
+    LineEdit(const LineEdit&) = delete;
+    LineEdit& operator=(const LineEdit&) = delete;
 
 protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
     bool heldForMenuBar_ = false; // the focus went to a menu bar and has not moved on since
+    QMetaObject::Connection focusMoves_;
 };
 
 } // namespace fw::detail
