@@ -1,4 +1,5 @@
-// The single-line field's Qt widget, with its key filter.
+// The single-line field's Qt widget, with its key filter. Its selection outlasts the menu bar's
+// keyboard focus, so that the Edit menu opened from the keyboard acts on it as from the mouse.
 #pragma once
 
 #include "framework/detail/KeyText.h"
@@ -7,6 +8,19 @@
 
 namespace fw::detail {
 
-class LineEdit : public KeyFiltered<QLineEdit> {};
+class LineEdit : public KeyFiltered<QLineEdit> {
+public:
+    LineEdit();
+    ~LineEdit() override;
+    LineEdit(const LineEdit&) = delete;
+    LineEdit& operator=(const LineEdit&) = delete;
+
+protected:
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    bool heldForMenuBar_ = false; // the focus went to a menu bar and has not moved on since
+    QMetaObject::Connection focusMoves_;
+};
 
 } // namespace fw::detail

@@ -100,6 +100,8 @@ const Node* desktop::Find(const Tree& tree, const Node* under, const std::string
 DesktopTest::~DesktopTest() {
     program_.kill();
     program_.waitForFinished();
+    bells_.closeWriteChannel();
+    bells_.waitForFinished();
 }
 
 bool DesktopTest::Eventually(const std::function<bool()>& condition) { return QTest::qWaitFor(condition, 15000); }
@@ -176,4 +178,18 @@ const Node* DesktopTest::WindowNode(const Tree& tree, const char* className) {
         ClickAt(node->box.center());
     }
     return ::testing::AssertionSuccess();
+}
+
+bool DesktopTest::WatchBells() {
+    bells_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    bells_.start(QStringLiteral(KESTROW_BELL_WATCHER));
+    return Eventually([this] { return (heard_ += bells_.readAllStandardOutput()).startsWith("ready\n"); });
+}
+
+std::optional<int> DesktopTest::BellsRung() {
+    bells_.write("\n"); // rings a marked bell, reported after those rung before it
+    ++marks_;
+    if (!Eventually([this] { return (heard_ += bells_.readAllStandardOutput()).count("mark\n") == marks_; }))
+        return std::nullopt;
+    return static_cast<int>(heard_.count("bell\n"));
 }

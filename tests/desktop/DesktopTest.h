@@ -2,9 +2,9 @@
 // on the desktop that the test main set up, drives it with real input and reads what the desktop
 // shows, as a user's own tools see it: xprop for the window manager's windows, xdotool for real
 // keyboard and mouse input, xclip for the clipboard, and a screen reader's view of the program
-// (its AT-SPI tree, read by accessible_tree.py). Windows are told apart by their X11 window role
-// (the framework sets it to the window's class). Every wait is on a condition, with a time limit
-// that only a fault reaches.
+// (its AT-SPI tree, read by accessible_tree.py), and the X server's bell events, which the bell
+// watcher reports. Windows are told apart by their X11 window role (the framework sets it to the
+// window's class). Every wait is on a condition, with a time limit that only a fault reaches.
 #pragma once
 
 #include <QByteArray>
@@ -88,6 +88,14 @@ public:
     static const desktop::Node* WindowNode(const desktop::Tree& tree, const char* className);
     ::testing::AssertionResult Click(const char* className, const Path& path);
 
+    // Starts counting the bells rung on the desktop; true once the count has begun.
+    bool WatchBells();
+    // The bells rung since, every one rung before this call counted; nothing when the count fails.
+    std::optional<int> BellsRung();
+
 private:
     QProcess program_;
+    QProcess bells_; // the bell watcher
+    QByteArray heard_;
+    int marks_ = 0;
 };

@@ -1,6 +1,7 @@
 // Editing in the experiment window on a real desktop: the Edit menu offers and does the edits of
-// the field that had the focus before the menu bar took it, and opens when nothing can be edited;
-// a paste goes into a field whole, for Calculate's checks to judge.
+// the field that had the focus before the menu bar took it, over its selection too, and opens when
+// nothing can be edited; a key that a field's filter drops rings the bell; a paste goes into a
+// field whole, for Calculate's checks to judge.
 #include "DesktopTest.h"
 
 namespace {
@@ -60,6 +61,59 @@ INSTANTIATE_TEST_SUITE_P(Roads, EditMenuOnDesktop,
                                                     {{"alt+f", "File"}, {"Escape", nullptr}, {"alt+e", "Edit"}}},
                                            MenuRoad{"ArrowFromTheFileMenu", {{"alt+f", "File"}, {"Right", "Edit"}}}),
                          [](const auto& row) { return std::string(row.param.name); });
+
+// The focused field's one-line text object in the experiment window.
+const Node* FocusedField(const Tree& tree) {
+    return Find(tree, DesktopTest::WindowNode(tree, kExperiment),
+                [](const Node& n) { return n.role == "text" && n.Has("focused") && !n.Has("multi line"); });
+}
+
+struct SelectionCase {
+    const char* name;
+    QStringList keys; // once the Edit menu shows over "42", all selected in Total Balls
+    std::string field, clipboard;
+};
+void PrintTo(const SelectionCase& c, std::ostream* out) { *out << c.name; }
+
+class EditMenuOverASelection : public DesktopTest, public ::testing::WithParamInterface<SelectionCase> {};
+
+// The menu bar takes the focus from the field; the field's selection stays for the Edit commands.
+TEST_P(EditMenuOverASelection, ActsOnItFromTheKeyboard) {
+    const SelectionCase& c = GetParam();
+    Start(QStringLiteral(KESTROW_PROGRAM));
+    ASSERT_TRUE(InFront(kExperiment));
+    desktop::Keys({"ctrl+a", "4", "2", "ctrl+a", "alt+e"});
+    const Tree tree = TreeWhere([](const Tree& t) { return Shows(t, "Edit"); });
+    ASSERT_TRUE(Shows(tree, "Edit"));
+    EXPECT_EQ(EnabledItems(tree, MenuTitle(tree, "Edit")), (std::vector<std::string>{"Undo", "Cut", "Copy", "Delete"}));
+    desktop::Keys(c.keys);
+    const auto done = [&](const Tree& t) {
+        return Shows(t, nullptr) && FocusedField(t) != nullptr && FocusedField(t)->text == c.field;
+    };
+    EXPECT_TRUE(done(TreeWhere(done)));
+    EXPECT_EQ(desktop::Clipboard(), c.clipboard);
+}
+
+INSTANTIATE_TEST_SUITE_P(Commands, EditMenuOverASelection,
+                         ::testing::Values(SelectionCase{"Copy", {"c"}, "42", "42"},
+                                           SelectionCase{"Cut", {"t"}, "", "42"},
+                                           SelectionCase{"Delete", {"d"}, "", ""},
+                                           // Out of the menu and the menu bar: a key replaces the selection.
+                                           SelectionCase{"NoneThenTyping", {"Escape", "Escape", "7"}, "7", ""}),
+                         [](const auto& row) { return std::string(row.param.name); });
+
+using KeyFilterOnDesktop = DesktopTest;
+
+// A key that the filter drops rings the desktop's bell, once; a digit goes in without it.
+TEST_F(KeyFilterOnDesktop, RingsTheBellForALetterAndNotForADigit) {
+    ASSERT_TRUE(WatchBells());
+    Start(QStringLiteral(KESTROW_PROGRAM));
+    ASSERT_TRUE(InFront(kExperiment));
+    desktop::Keys({"ctrl+a", "x", "5"}); // over "10", all selected
+    const auto typed = [](const Tree& t) { return FocusedField(t) != nullptr && FocusedField(t)->text == "5"; };
+    ASSERT_TRUE(typed(TreeWhere(typed)));
+    EXPECT_EQ(BellsRung(), 1);
+}
 
 using EditMenuWithNothingToEdit = DesktopTest;
 

@@ -1,9 +1,11 @@
-// Typing into a text field: its KeyDown handler gets each key's text intact, and its length limit
-// and digit mask hold for typed keys only.
+// Typing into a text field: its KeyDown handler gets each key's text intact, its length limit
+// and digit mask hold for typed keys only, and its selection outlasts a menu bar's focus.
 #include "FrameworkTest.h"
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenuBar>
 
 namespace {
 
@@ -76,5 +78,26 @@ INSTANTIATE_TEST_SUITE_P(Typing, TypedLimitTest,
                                            TypingCase{"BackspaceAtTheLimit", 2, "##", "12", false, "\b", "1"},
                                            TypingCase{"LongerTextTakesNoMoreKeys", 2, "", "abc", false, "d", "abc"}),
                          [](const auto& row) { return std::string(row.param.name); });
+
+// What the Edit menu, opened from the keyboard, acts on (see the real-desktop tests); once the focus
+// moves on from the menu bar to another control, the selection goes as when that control takes it.
+using FieldSelectionTest = FrameworkTest;
+
+TEST_F(FieldSelectionTest, OutlastsTheMenuBarsFocusButNotAMoveOnToAnotherControl) {
+    ProbeWindow& window = OpenWith({}, [](ProbeWindow& w) {
+        w.NewControl<fw::TextField>("field").SetText("42");
+        w.NewControl<fw::TextField>("other");
+    });
+    ASSERT_NO_FATAL_FAILURE(ShowActive(window));
+    auto* field = static_cast<QLineEdit*>(window.ControlAs<fw::TextField>("field").Widget());
+    field->setFocus();
+    field->selectAll();
+    auto* menuBar = new QMenuBar(window.Widget());
+    menuBar->show();
+    menuBar->setFocus(Qt::MenuBarFocusReason);
+    EXPECT_EQ(field->selectedText().toStdString(), "42");
+    window.ControlAs<fw::TextField>("other").Widget()->setFocus(Qt::MouseFocusReason);
+    EXPECT_EQ(field->selectedText().toStdString(), "");
+}
 
 } // namespace
