@@ -1,11 +1,9 @@
 // A one-line text field.
 //
 // KeyDown(field, key) runs before the field handles a typed key: the key comes as text (a printable
-// key as its character; Backspace chr(8), Tab chr(9), Return chr(13), keypad Enter chr(3), Escape
-// chr(27), Delete chr(127), Left chr(28), Right chr(29), Up chr(30), Down chr(31), Home chr(1), End
-// chr(4), Page Up chr(11), Page Down chr(12)); true drops the key, false lets the field handle it
-// (insert, move the caret, move the focus on Tab). Keys with the command modifier are menu
-// shortcuts and a modifier alone raises nothing.
+// key as its character, an editing or movement key as its code in framework/KeyCodes.h); true drops
+// the key, false lets the field handle it (insert, move the caret, move the focus on Tab). Keys with
+// the command modifier are menu shortcuts and a modifier alone raises nothing.
 //
 // Properties (besides RectControl's and the font ones): Value: Text — the text (as Text());
 // TabStop: Boolean = true; MaximumCharactersAllowed: Integer = 0 (0 no limit);
