@@ -35,6 +35,7 @@ TEST_F(AboutTest, ShowsNameAndCreditAndTakesNoFocus) {
         EXPECT_LE(metrics.horizontalAdvance(shown->text()), shown->width()) << label->Text();
         EXPECT_LE(metrics.height(), shown->height()) << label->Text();
         EXPECT_EQ(shown->palette().color(QPalette::WindowText), QColor(0x00, 0x00, 0x80));
+        EXPECT_TRUE(shown->wordWrap()) << label->Text(); // free to wrap
     }
     for (const QWidget* child : about.Content()->findChildren<QWidget*>()) EXPECT_EQ(child->focusPolicy(), Qt::NoFocus);
 }

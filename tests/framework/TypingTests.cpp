@@ -1,5 +1,6 @@
-// Typing into a text field: its KeyDown handler gets each key's text intact, its length limit
-// and digit mask hold for typed keys only, and its selection outlasts a menu bar's focus.
+// Typing into a text field: its KeyDown handler gets each key's text intact and each editing key's
+// code, its length limit and digit mask hold for typed keys only, and its selection outlasts a menu
+// bar's focus.
 #include "FrameworkTest.h"
 
 #include <QApplication>
@@ -50,9 +51,17 @@ TEST_F(KeyTextTest, KeyDownGetsEachCharacterAsItsUtf8Text) {
         });
     });
     ASSERT_NO_FATAL_FAILURE(ShowActive(window));
-    TypeText(window.ControlAs<fw::TextField>("field").Widget(),
-             QString::fromUtf8("7\xC3\xA9\xC3\x9F\xEF\xBC\x97\xF0\x9F\x98\x80"));
+    QWidget* field = window.ControlAs<fw::TextField>("field").Widget();
+    TypeText(field, QString::fromUtf8("7\xC3\xA9\xC3\x9F\xEF\xBC\x97\xF0\x9F\x98\x80"));
     EXPECT_EQ(keys, (std::vector<std::string>{"7", "\xC3\xA9", "\xC3\x9F", "\xEF\xBC\x97", "\xF0\x9F\x98\x80"}));
+
+    // The editing and movement keys come as their control characters.
+    keys.clear();
+    for (const Qt::Key key : {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down, Qt::Key_Home, Qt::Key_End,
+                              Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Escape})
+        QTest::keyClick(field, key);
+    EXPECT_EQ(keys, (std::vector<std::string>{"\x1C", "\x1D", "\x1E", "\x1F", "\x01", "\x04", "\x0B", "\x0C", "\x08",
+                                              "\x7F", "\x1B"}));
 }
 
 TEST_P(TypedLimitTest, KeysThatWouldBreakTheLimitOrTheMaskAreDropped) {

@@ -26,7 +26,8 @@ TEST_F(HelpWindowTest, ResizeableWithTheHelpTextsBoldStartInAFixedPlace) {
     EXPECT_EQ(first.Content()->size(), QSize(550, 500));
     QWidget* area = first.EditField1().Widget();
     EXPECT_EQ(area->geometry(), QRect(-1, -1, 551, 498));
-    first.Widget()->resize(first.Widget()->size() + QSize(100, 100)); // the user can resize it
+    EXPECT_NE(first.EditField1().Editor()->frameShape(), QFrame::NoFrame); // its border
+    first.Widget()->resize(first.Widget()->size() + QSize(100, 100));      // the user can resize it
     ASSERT_TRUE(QTest::qWaitFor([&] { return first.Content()->size() == QSize(650, 600); }));
     EXPECT_EQ(area->geometry(), QRect(-1, -1, 551, 498));
 }
