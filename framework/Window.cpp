@@ -82,7 +82,6 @@ void Window::DeclareProperties() {
         if (type != 0 && type != 2) throw InvalidArgumentException("Window Type must be 0 or 2.");
         d_->look->ApplyFlags();
         UpdateMenuBarWidget();
-        d_->look->ApplyGeometry();
     });
     Declare("Title", "", [this](const PropertyValue&) { d_->look->ApplyTitle(); });
     Declare("HasCloseButton", true, flags);
@@ -107,14 +106,13 @@ void Window::DeclareProperties() {
     });
     Declare("HasBackgroundColor", false, background);
     Declare("BackgroundColor", Color{0xFFFFFF}, background);
-    Declare("MenuBarVisible", true, [this](const PropertyValue&) {
-        UpdateMenuBarWidget();
-        d_->look->ApplyGeometry();
-    });
+    Declare("MenuBarVisible", true, [this](const PropertyValue&) { UpdateMenuBarWidget(); });
 }
 
+// The bar's height counts in the frame's.
 void Window::UpdateMenuBarWidget() {
     d_->menus->Update(Stored<std::int64_t>("Type") != 2, Stored<bool>("MenuBarVisible"));
+    d_->look->ApplyGeometry();
 }
 
 void Window::TabOrderChanged() {
@@ -220,7 +218,6 @@ void Window::SetMenuBar(std::shared_ptr<fw::MenuBar> menuBar) {
     if (menuBar) detail::CheckShortcutsUnique(*menuBar);
     d_->menus->SetTree(std::move(menuBar));
     UpdateMenuBarWidget();
-    d_->look->ApplyGeometry();
 }
 
 std::shared_ptr<fw::MenuBar> Window::MenuBar() const {

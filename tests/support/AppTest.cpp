@@ -5,6 +5,7 @@
 #include "framework/Cast.h"
 #include "framework/Picture.h"
 #include "framework/RectControl.h"
+#include "framework/Timer.h"
 
 #include <QMenu>
 #include <QMenuBar>
@@ -32,7 +33,7 @@ QWidget* AppTest::WidgetOf(const fw::Window& window, const std::string& controlN
 }
 
 void AppTest::StopAboutTimer() {
-    fw::NotNil(OpenWindow("AboutWnd.AboutWnd")).ControlByName("Timer1")->SetProperty("RunMode", 0);
+    fw::NotNil(OpenWindow("AboutWnd.AboutWnd")).ControlAs<fw::Timer>("Timer1").SetProperty("RunMode", 0);
 }
 
 QWidget* AppTest::Focused(const fw::Window& window, const std::string& controlName) {
