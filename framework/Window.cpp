@@ -23,8 +23,8 @@ namespace fw {
 
 struct Window::Impl {
     std::string className;
-    detail::WindowFrame* frame = nullptr;      // owned; deleted last
-    std::unique_ptr<detail::FrameLayout> look; // menu bar slot, content area, the properties' effects
+    detail::WindowFrame* frame = nullptr;             // owned; deleted last
+    std::unique_ptr<detail::FrameLayout> frameLayout; // menu bar slot, content area, the properties' effects
     std::unique_ptr<detail::WindowMenus> menus;
     detail::ControlList controls;
     bool constructed = false;
@@ -46,12 +46,12 @@ Window::Window(std::string className) : d_(std::make_unique<Impl>()) {
     if (!IsClassRegistered(className)) throw InvalidArgumentException("Class '" + className + "' is not registered.");
     d_->className = std::move(className);
     d_->frame = new detail::WindowFrame(*this);
-    d_->look = std::make_unique<detail::FrameLayout>(*this, d_->frame);
-    d_->menus = std::make_unique<detail::WindowMenus>(*this, d_->frame, d_->look->Layout());
+    d_->frameLayout = std::make_unique<detail::FrameLayout>(*this, d_->frame);
+    d_->menus = std::make_unique<detail::WindowMenus>(*this, d_->frame, d_->frameLayout->Layout());
     DeclareProperties();
-    d_->look->ApplyTitle();
-    d_->look->ApplyFlags();
-    d_->look->ApplyGeometry();
+    d_->frameLayout->ApplyTitle();
+    d_->frameLayout->ApplyFlags();
+    d_->frameLayout->ApplyGeometry();
 }
 
 Window::~Window() {
@@ -63,9 +63,9 @@ Window::~Window() {
 }
 
 void Window::DeclareProperties() {
-    const Apply flags = [this](const PropertyValue&) { d_->look->ApplyFlags(); };
-    const Apply geometry = [this](const PropertyValue&) { d_->look->ApplyGeometry(); };
-    const Apply background = [this](const PropertyValue&) { d_->look->ApplyBackground(); };
+    const Apply flags = [this](const PropertyValue&) { d_->frameLayout->ApplyFlags(); };
+    const Apply geometry = [this](const PropertyValue&) { d_->frameLayout->ApplyGeometry(); };
+    const Apply background = [this](const PropertyValue&) { d_->frameLayout->ApplyBackground(); };
     struct Size {
         const char* name;
         int initial;
@@ -74,16 +74,16 @@ void Window::DeclareProperties() {
                             Size{"MinimumHeight", 64}, Size{"MaximumWidth", 32000}, Size{"MaximumHeight", 32000}}) {
         Declare(size.name, size.initial, [this, name = size.name](const PropertyValue& value) {
             RequireNonNegative(value, name);
-            d_->look->ApplyGeometry();
+            d_->frameLayout->ApplyGeometry();
         });
     }
-    Declare("Type", 0, [this](const PropertyValue& value) {
+    Declare("Type", kPlainType, [this](const PropertyValue& value) {
         const auto type = value.As<std::int64_t>();
-        if (type != 0 && type != 2) throw InvalidArgumentException("Window Type must be 0 or 2.");
-        d_->look->ApplyFlags();
-        UpdateMenuBarWidget();
+        if (type != kPlainType && type != kDialogType) throw InvalidArgumentException("Window Type must be 0 or 2.");
+        d_->frameLayout->ApplyFlags();
+        UpdateMenuBarAndFitFrame();
     });
-    Declare("Title", "", [this](const PropertyValue&) { d_->look->ApplyTitle(); });
+    Declare("Title", "", [this](const PropertyValue&) { d_->frameLayout->ApplyTitle(); });
     Declare("HasCloseButton", true, flags);
     Declare("HasMaximizeButton", true, flags);
     Declare("HasMinimizeButton", true, flags);
@@ -106,13 +106,14 @@ void Window::DeclareProperties() {
     });
     Declare("HasBackgroundColor", false, background);
     Declare("BackgroundColor", Color{0xFFFFFF}, background);
-    Declare("MenuBarVisible", true, [this](const PropertyValue&) { UpdateMenuBarWidget(); });
+    Declare("MenuBarVisible", true, [this](const PropertyValue&) { UpdateMenuBarAndFitFrame(); });
 }
 
-// The bar's height counts in the frame's.
-void Window::UpdateMenuBarWidget() {
-    d_->menus->Update(Stored<std::int64_t>("Type") != 2, Stored<bool>("MenuBarVisible"));
-    d_->look->ApplyGeometry();
+// The frame changes only as far as the window's own bar came, went or changed height: a size the
+// user chose is kept, also when the application's bar is replaced.
+void Window::UpdateMenuBarAndFitFrame() {
+    d_->menus->Update(Stored<std::int64_t>("Type") != kDialogType, Stored<bool>("MenuBarVisible"));
+    d_->frameLayout->FitToMenuBar();
 }
 
 void Window::TabOrderChanged() {
@@ -137,7 +138,7 @@ void Window::Constructor() {
     const auto& controls = d_->controls.All();
     for (std::size_t i = 0; i < controls.size(); ++i) controls[i]->Opened();
     if (Handles("AddMenuHandlers")) AddMenuHandlers(*this);
-    UpdateMenuBarWidget(); // the application's shortcuts for a window that set no menu bar
+    UpdateMenuBarAndFitFrame(); // the application's shortcuts for a window that set no menu bar
     d_->constructed = true;
     RefreshMenus();
     if (Stored<bool>("Visible")) Show();
@@ -147,7 +148,7 @@ void Window::Show() {
     RequireUiThread();
     if (d_->closed) return;
     if (!d_->placed) {
-        d_->look->Place();
+        d_->frameLayout->Place();
         d_->placed = true;
     }
     // In front means restored too: a minimised window is brought back.
@@ -217,7 +218,7 @@ void Window::SetMenuBar(std::shared_ptr<fw::MenuBar> menuBar) {
     RequireUiThread();
     if (menuBar) detail::CheckShortcutsUnique(*menuBar);
     d_->menus->SetTree(std::move(menuBar));
-    UpdateMenuBarWidget();
+    UpdateMenuBarAndFitFrame();
 }
 
 std::shared_ptr<fw::MenuBar> Window::MenuBar() const {
@@ -289,7 +290,7 @@ void Window::RefreshMenus() {
 bool Window::ClaimsShortcut(const QKeySequence& sequence) { return !d_->closed && d_->menus->ClaimsShortcut(sequence); }
 
 QWidget* Window::Widget() const noexcept { return d_->frame; }
-QWidget* Window::Content() const noexcept { return d_->look->Content(); }
+QWidget* Window::Content() const noexcept { return d_->frameLayout->Content(); }
 QAction* Window::MenuAction(const std::string& itemName) const { return d_->menus->ActionFor(itemName); }
 
 std::string Window::Describe() const { return "Window '" + d_->className + "'"; }

@@ -6,7 +6,7 @@
 // Window properties (PropertyHolder / SetProperties), name: type = default:
 //   Width, Height: Integer = 300 — the content area below any menu bar, in pixels
 //   MinimumWidth, MinimumHeight: Integer = 64; MaximumWidth, MaximumHeight: Integer = 32000
-//   Type: Integer = 0 — 0 a plain top-level window, 2 a dialog-style window that shows no menu bar
+//   Type: Integer = kPlainType — kPlainType a top-level window, kDialogType a dialog-style one
 //   Title: Text = ""; Resizeable: Boolean = true; FullScreen: Boolean = false
 //   HasCloseButton, HasMinimizeButton, HasMaximizeButton: Boolean = true; HasFullScreenButton: Boolean = false
 //   DefaultLocation: Integer = 0 — where the window first appears:
@@ -45,6 +45,10 @@ Window& ConstructAdopted(std::unique_ptr<Window> window);
 
 class Window : public PropertyHolder {
 public:
+    // The values of Type. A dialog-style window shows no menu bar.
+    static constexpr std::int64_t kPlainType = 0;
+    static constexpr std::int64_t kDialogType = 2;
+
     // Throws InvalidArgumentException when the class is not registered.
     explicit Window(std::string className);
     ~Window() override;
@@ -62,7 +66,7 @@ public:
     // As when the user closes it: the Close event (when handled), then the window is gone.
     void Close();
 
-    // Installs a menu tree as this window's own menu bar (not shown by Type 2 windows). Throws
+    // Installs a menu tree as this window's own menu bar (not shown by dialog-style windows). Throws
     // InvalidArgumentException when two items share a shortcut.
     void SetMenuBar(std::shared_ptr<fw::MenuBar> menuBar);
     std::shared_ptr<fw::MenuBar> MenuBar() const;
@@ -120,7 +124,7 @@ private:
     struct Impl;
 
     void DeclareProperties();
-    void UpdateMenuBarWidget();
+    void UpdateMenuBarAndFitFrame();
     bool Handles(const char* eventName) const;
     void DeliverUserClose();
     void Discard();

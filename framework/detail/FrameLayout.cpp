@@ -3,6 +3,7 @@
 #include "framework/detail/FrameLayout.h"
 
 #include "framework/PropertyHolder.h"
+#include "framework/Window.h"
 #include "framework/detail/Numbers.h"
 #include "framework/detail/QtText.h"
 
@@ -41,8 +42,8 @@ void FrameLayout::ApplyTitle() {
 }
 
 void FrameLayout::ApplyFlags() {
-    Qt::WindowFlags flags = (Integer("Type") == 2 ? Qt::Dialog : Qt::Window) | Qt::CustomizeWindowHint |
-                            Qt::WindowTitleHint | Qt::WindowSystemMenuHint;
+    Qt::WindowFlags flags = (Integer("Type") == Window::kDialogType ? Qt::Dialog : Qt::Window) |
+                            Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint;
     flags.setFlag(Qt::WindowCloseButtonHint, Boolean("HasCloseButton"));
     flags.setFlag(Qt::WindowMinimizeButtonHint, Boolean("HasMinimizeButton"));
     flags.setFlag(Qt::WindowMaximizeButtonHint, Boolean("HasMaximizeButton"));
@@ -56,6 +57,7 @@ void FrameLayout::ApplyGeometry() {
     const auto size = [this](const char* name) { return ClampToInt(Integer(name), 0, QWIDGETSIZE_MAX); };
     const int width = size("Width");
     const int height = size("Height");
+    fittedBarHeight_ = MenuBarHeight(layout_->menuBar(), width);
     if (!Boolean("Resizeable")) {
         layout_->setSizeConstraint(QLayout::SetFixedSize);
         content_->setFixedSize(width, height);
@@ -64,7 +66,16 @@ void FrameLayout::ApplyGeometry() {
     layout_->setSizeConstraint(QLayout::SetMinAndMaxSize);
     content_->setMinimumSize(size("MinimumWidth"), size("MinimumHeight"));
     content_->setMaximumSize(size("MaximumWidth"), size("MaximumHeight"));
-    frame_->resize(width, height + MenuBarHeight(layout_->menuBar(), width));
+    frame_->resize(width, height + fittedBarHeight_);
+}
+
+void FrameLayout::FitToMenuBar() {
+    const int barHeight = MenuBarHeight(layout_->menuBar(), frame_->width());
+    const int change = barHeight - fittedBarHeight_;
+    fittedBarHeight_ = barHeight;
+    // A fixed size is kept by the layout; a maximised or full-screen frame by the platform.
+    if (change == 0 || !Boolean("Resizeable") || frame_->isMaximized() || frame_->isFullScreen()) return;
+    frame_->resize(frame_->width(), frame_->height() + change);
 }
 
 void FrameLayout::ApplyBackground() {

@@ -27,7 +27,11 @@ public:
     void ApplyTitle();
     // Qt hides a window whose flags change: a visible frame is shown again.
     void ApplyFlags();
+    // Sizes the frame to the Width and Height entries, with the bar shown above them.
     void ApplyGeometry();
+    // Grows or shrinks the frame by the change in the shown bar's height since the last fit, so
+    // that the content keeps its size (the user's, when they resized the window).
+    void FitToMenuBar();
     void ApplyBackground();
     // Moves the frame to where DefaultLocation puts a new window.
     void Place();
@@ -40,6 +44,7 @@ private:
     QWidget* frame_;
     QVBoxLayout* layout_;
     QWidget* content_;
+    int fittedBarHeight_ = 0; // the bar's height in the frame's last fit
 };
 
 } // namespace fw::detail

@@ -62,8 +62,13 @@ void MenuPresenter::Build(const MenuItem& parent, QMenu* menu) {
             }
             action->setShortcut(ParseShortcut(item->Shortcut()));
             action->setMenuRole(RoleOf(*item));
-            const MenuItem* raw = item.get(); // the tree keeps the item alive
-            QObject::connect(action, &QAction::triggered, &connections_, [this, raw] { callbacks_.choose(*raw); });
+            // The choice may replace this presenter and its tree (a handler that installs another
+            // bar): the item and the callback are held by the call itself until it returns.
+            QObject::connect(action, &QAction::triggered, &connections_, [this, item] {
+                const std::shared_ptr<MenuItem> chosen = item;
+                const auto choose = callbacks_.choose;
+                choose(*chosen);
+            });
         }
         entries_.push_back({item, action});
     }

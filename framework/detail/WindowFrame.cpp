@@ -42,7 +42,7 @@ WindowFrame::WindowFrame(Window& owner)
 }
 
 void WindowFrame::ApplicationMenuBarChanged() {
-    for (Window* window : OpenWindows()) window->UpdateMenuBarWidget();
+    for (Window* window : OpenWindows()) window->UpdateMenuBarAndFitFrame();
 }
 
 bool WindowFrame::event(QEvent* event) {

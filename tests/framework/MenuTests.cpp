@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QLayout>
 #include <array>
 
 namespace {
@@ -117,3 +118,89 @@ TEST_F(MenuTest, ReplacedShortcutPresenterLeavesNothingBehind) {
         window.Close();
     }
 }
+
+// A handler that replaces the bar its command came from and returns false: the standard command
+// still follows for the item chosen (Copy copies the field's selection), and the new bar answers
+// the next choice. Nothing else holds the old bar, so a use of it after the handler is a use of
+// freed memory.
+namespace {
+
+struct ReplacingRoad {
+    const char* name;
+    void (*install)(fw::Window&); // the bar that Copy comes from
+};
+void PrintTo(const ReplacingRoad& road, std::ostream* out) { *out << road.name; }
+class HandlerReplacingItsBar : public FrameworkTest, public ::testing::WithParamInterface<ReplacingRoad> {};
+
+TEST_P(HandlerReplacingItsBar, IsFollowedByTheStandardCommandAndTheNewBarWorks) {
+    const auto install = GetParam().install;
+    ProbeWindow& window = OpenWith({}, [](ProbeWindow& w) { w.NewControl<fw::TextField>("field"); });
+    install(window);
+    int replaced = 0;
+    window.AddMenuHandler("EditCopy", [&] {
+        if (replaced++ == 0) install(window);
+        return false;
+    });
+    ASSERT_NO_FATAL_FAILURE(ShowActive(window));
+    auto& field = window.ControlAs<fw::TextField>("field");
+    field.SetFocus();
+    for (const char* text : {"first", "second"}) {
+        field.SetText(text);
+        QTest::keyClick(field.Widget(), Qt::Key_A, Qt::ControlModifier);
+        QApplication::clipboard()->setText(QStringLiteral("before"));
+        QTest::keyClick(field.Widget(), Qt::Key_C, Qt::ControlModifier);
+        EXPECT_EQ(QApplication::clipboard()->text().toStdString(), text);
+    }
+    EXPECT_EQ(replaced, 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Roads, HandlerReplacingItsBar,
+    ::testing::Values(ReplacingRoad{"WindowsOwnBar", [](fw::Window& window) { window.SetMenuBar(SmallMenuBar()); }},
+                      ReplacingRoad{"ApplicationsBar",
+                                    [](fw::Window&) { fw::RuntimeAppObject()->SetMenuBar(SmallMenuBar()); }}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+// A size the user chose is kept when a bar is set, replaced, removed or hidden: the content keeps
+// it, and the frame changes only by the window's own bar.
+struct KeptSizeCase {
+    const char* name;
+    bool ownBar; // before the change
+    void (*change)(fw::Window&);
+};
+void PrintTo(const KeptSizeCase& c, std::ostream* out) { *out << c.name; }
+class UserSizeKept : public FrameworkTest, public ::testing::WithParamInterface<KeptSizeCase> {};
+
+TEST_P(UserSizeKept, WhenTheMenuBarsChange) {
+    const KeptSizeCase& c = GetParam();
+    fw::RuntimeAppObject()->SetMenuBar(SmallMenuBar());
+    ProbeWindow& window = OpenWith({}, {});
+    if (c.ownBar) window.SetMenuBar(SmallMenuBar());
+    ASSERT_NO_FATAL_FAILURE(ShowActive(window));
+    QWidget* frame = window.Widget();
+    frame->resize(frame->size() + QSize(340, 180)); // as the user drags its corner
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.Content()->size() == QSize(640, 480); }));
+    c.change(window);
+    const QWidget* bar = frame->layout()->menuBar();
+    const int barHeight = bar != nullptr && !bar->isHidden() ? bar->sizeHint().height() : 0;
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window.Content()->size() == QSize(640, 480); }))
+        << "content " << window.Content()->width() << " x " << window.Content()->height();
+    EXPECT_EQ(frame->size(), QSize(640, 480 + barHeight));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Changes, UserSizeKept,
+    ::testing::Values(KeptSizeCase{"ApplicationsBarSetAgainBesideItsOwn", true,
+                                   [](fw::Window&) { fw::RuntimeAppObject()->SetMenuBar(SmallMenuBar()); }},
+                      KeptSizeCase{"ApplicationsBarSetAgainWithoutItsOwn", false,
+                                   [](fw::Window&) { fw::RuntimeAppObject()->SetMenuBar(SmallMenuBar()); }},
+                      KeptSizeCase{"OwnBarGiven", false, [](fw::Window& w) { w.SetMenuBar(SmallMenuBar()); }},
+                      KeptSizeCase{"OwnBarReplaced", true, [](fw::Window& w) { w.SetMenuBar(SmallMenuBar()); }},
+                      KeptSizeCase{"OwnBarRemoved", true, [](fw::Window& w) { w.SetMenuBar(nullptr); }},
+                      KeptSizeCase{"OwnBarHidden", true,
+                                   [](fw::Window& w) {
+                                       fw::SetProperties(w, {{"MenuBarVisible", false}});
+                                   }}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+} // namespace
