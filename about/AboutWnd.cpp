@@ -77,7 +77,7 @@ void AboutWnd::CreateControls0() {
                                               .tabIndex = 4,
                                               .tabStop = true,
                                               .locks = {.left = true, .top = true}},
-                                             false));
+                                             DoubleBufferEntry::Off));
 }
 
 fw::Label& AboutWnd::StaticText1() const { return ControlAs<fw::Label>("StaticText1"); }

@@ -219,7 +219,7 @@ fw::PropertyTable ControlWndControlTable(const std::string& name) {
                             .tabIndex = 28,
                             .tabStop = true,
                             .locks = {.left = true, .top = true}},
-                           std::nullopt);
+                           DoubleBufferEntry::Omitted);
     }
     throw fw::InvalidArgumentException("The experiment window has no control '" + name + "'.");
 }

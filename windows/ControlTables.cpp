@@ -53,9 +53,9 @@ fw::PropertyTable LabelTable(const LabelLook& look) {
     return table;
 }
 
-fw::PropertyTable CanvasTable(const Placement& placement, std::optional<bool> doubleBuffer) {
+fw::PropertyTable CanvasTable(const Placement& placement, DoubleBufferEntry doubleBuffer) {
     fw::PropertyTable table{{"InitialParent", ""}, {"Transparent", true}};
-    if (doubleBuffer) table.push_back({"DoubleBuffer", *doubleBuffer});
+    if (doubleBuffer == DoubleBufferEntry::Off) table.push_back({"DoubleBuffer", false});
     table.push_back({"Visible", true});
     AppendPlacement(table, placement);
     table.insert(table.end(), {{"AllowFocusRing", true}, {"AllowFocus", false}, {"AllowTabs", false}});

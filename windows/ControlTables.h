@@ -7,7 +7,6 @@
 #include "windows/Design.h"
 
 #include <cstdint>
-#include <optional>
 #include <string>
 
 namespace kestrow {
@@ -47,8 +46,11 @@ struct LabelLook {
 
 fw::PropertyTable LabelTable(const LabelLook& look);
 
+// Whether a canvas table carries "DoubleBuffer" (as False) or leaves it out.
+enum class DoubleBufferEntry { Omitted, Off };
+
 // A canvas that shows only its backdrop picture and never takes the focus; "DoubleBuffer" is in the
 // table only where the window's design gives it.
-fw::PropertyTable CanvasTable(const Placement& placement, std::optional<bool> doubleBuffer);
+fw::PropertyTable CanvasTable(const Placement& placement, DoubleBufferEntry doubleBuffer);
 
 } // namespace kestrow

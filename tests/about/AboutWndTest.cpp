@@ -23,19 +23,15 @@ constexpr int kBeforeTheTimerMs = 3500;
 
 using AboutTest = AppTest;
 
-// The texts fit their labels in their fonts, and nothing in the window can take the focus, so every
-// key reaches the window itself. (The picture tests check the picture.)
-TEST_F(AboutTest, ShowsNameAndCreditAndTakesNoFocus) {
+// The labels are tall enough for their type and free to wrap, and nothing in the window can take
+// the focus, so every key reaches the window itself. (The layout tests check the rest of their look,
+// the picture tests the picture.)
+TEST_F(AboutTest, LabelsWrapWithinTheirHeightAndNothingTakesTheFocus) {
     auto& about = kestrow::AboutWnd();
-    EXPECT_EQ(about.StaticText1().Text(), "Kestrow");
-    EXPECT_EQ(about.StaticText2().Text(), "© the Kestrow authors");
     for (const fw::Label* label : {&about.StaticText1(), &about.StaticText2()}) {
         const auto* shown = qobject_cast<QLabel*>(label->Widget());
-        const QFontMetrics metrics(shown->font());
-        EXPECT_LE(metrics.horizontalAdvance(shown->text()), shown->width()) << label->Text();
-        EXPECT_LE(metrics.height(), shown->height()) << label->Text();
-        EXPECT_EQ(shown->palette().color(QPalette::WindowText), QColor(0x00, 0x00, 0x80));
-        EXPECT_TRUE(shown->wordWrap()) << label->Text(); // free to wrap
+        EXPECT_LE(QFontMetrics(shown->font()).height(), shown->height()) << label->Text();
+        EXPECT_TRUE(shown->wordWrap()) << label->Text();
     }
     for (const QWidget* child : about.Content()->findChildren<QWidget*>()) EXPECT_EQ(child->focusPolicy(), Qt::NoFocus);
 }

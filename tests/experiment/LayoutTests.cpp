@@ -2,33 +2,18 @@
 // each control's place, text, face, size, weight, alignment and colours; the window; tab order.
 #include "ExperimentTest.h"
 
+#include "ShownLook.h"
 #include "windows/Pictures.h"
 
 #include <QApplication>
-#include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QTextBlock>
-#include <QTextLayout>
-#include <optional>
 
 namespace {
 
-enum class Face { None, Sans, Mono }; // "System" and "Courier": the faces with Helvetica's and Courier's metrics
-constexpr Qt::Alignment Left = Qt::AlignLeft, Centre = Qt::AlignHCenter, NoAlign = {};
-constexpr QRgb Black = 0x000000, White = 0xFFFFFF, Navy = 0x000080, Credit = 0x073F80;
-constexpr std::optional<QRgb> None;
+using namespace looks;
 
-struct Look {
-    const char* name;
-    QRect place;
-    const char* text;
-    Face face;
-    int pixels;
-    bool bold;
-    Qt::Alignment align;
-    std::optional<QRgb> ink, paper; // text colour; background of an editable box
-};
+constexpr QRgb Credit = 0x073F80;
 
 const Look kLooks[] = {
     {"totalFld", {20, 126, 80, 22}, "10", Face::Sans, 12, false, Centre, Black, White},
@@ -52,51 +37,9 @@ const Look kLooks[] = {
     {"Canvas1", {20, 4, 65, 65}, "", Face::None, 0, false, NoAlign, None, None},
 };
 
-// Where the text stands: a label's or field's alignment; in the results area, where a typed line
-// is laid out in the visible width.
-Qt::Alignment ShownAlignment(QWidget* w) {
-    if (auto* area = qobject_cast<QPlainTextEdit*>(w)) {
-        if (area->document()->isEmpty()) QTest::keyClick(area, Qt::Key_7); // typed, as the user would
-        QApplication::processEvents();
-        const QTextLine line = area->document()->firstBlock().layout()->lineAt(0);
-        const qreal before = line.naturalTextRect().left();
-        const qreal after = area->viewport()->width() - line.naturalTextRect().right();
-        return before < 10 ? Left : std::abs(before - after) < 20 ? Centre : Qt::AlignRight;
-    }
-    return w->property("alignment").value<Qt::Alignment>() & Qt::AlignHorizontal_Mask;
-}
-
-void PrintTo(const Look& look, std::ostream* out) { *out << look.name; }
-
 class ControlLook : public ExperimentTest, public ::testing::WithParamInterface<Look> {};
 
-TEST_P(ControlLook, MatchesTheDesign) {
-    const Look& want = GetParam();
-    QWidget* w = WidgetOf(Wnd(), want.name);
-    ASSERT_NE(w, nullptr);
-    EXPECT_EQ(w->geometry(), want.place);
-    EXPECT_TRUE(w->isVisible());
-    const QString text = w->property(qobject_cast<QPlainTextEdit*>(w) != nullptr ? "plainText" : "text").toString();
-    EXPECT_EQ(text, QString::fromUtf8(want.text));
-    if (want.face != Face::None) {
-        const QFontInfo font = w->fontInfo();
-        EXPECT_EQ(font.family(), want.face == Face::Mono ? "Liberation Mono" : "Liberation Sans");
-        EXPECT_EQ(font.fixedPitch(), want.face == Face::Mono);
-        EXPECT_EQ(font.pixelSize(), want.pixels);
-        EXPECT_EQ(font.bold(), want.bold);
-        EXPECT_FALSE(font.italic() || font.underline());
-        // Cut off on screen otherwise.
-        EXPECT_LE(w->fontMetrics().horizontalAdvance(text), w->width());
-    }
-    EXPECT_EQ(ShownAlignment(w), want.align);
-    const auto role = qobject_cast<QLabel*>(w) != nullptr ? QPalette::WindowText : QPalette::Text;
-    if (want.ink) {
-        EXPECT_EQ(w->palette().color(role).rgb() & 0xFFFFFF, *want.ink);
-    }
-    if (want.paper) {
-        EXPECT_EQ(w->palette().color(QPalette::Base).rgb() & 0xFFFFFF, *want.paper);
-    }
-}
+TEST_P(ControlLook, MatchesTheDesign) { ExpectShownAs(WidgetOf(Wnd(), GetParam().name), GetParam()); }
 
 INSTANTIATE_TEST_SUITE_P(Controls, ControlLook, ::testing::ValuesIn(kLooks),
                          [](const auto& row) { return std::string(row.param.name); });
