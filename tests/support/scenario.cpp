@@ -1,7 +1,7 @@
 // The real program with one scripted user road, run by the tests as a child process to see how it
-// ends. argv[1] names the road: "startup_fails", or "close_experiment", whose steps run from a
-// timer on the event loop through real Qt events. The process ends as the program does (exit
-// status from the runtime).
+// ends. argv[1] names the road: "startup_fails", or "close_experiment" or "calculate", whose steps
+// run from a timer on the event loop through real Qt events. The process ends as the program does
+// (exit status from the runtime).
 #include "app/Startup.h"
 #include "experiment/ControlWnd.h"
 #include "framework/Alerts.h"
@@ -37,6 +37,32 @@ void Step() {
     }
 }
 
+// The road "calculate": once the About window has handed over, Clear, type 100, 50, 50, 1 and 1000
+// into the five fields, press Calculate, print the results text on stdout and close the window.
+void CalculateStep() {
+    static bool pressed = false; // the experiment's yields run this timer again
+    if (fw::IsQuitting() || pressed) return;
+    if (QWidget* experiment = Shown("ControlWnd.ControlWnd")) {
+        pressed = true;
+        class kestrow::ControlWnd& window = kestrow::ControlWnd();
+        const auto click = [](QWidget* widget) {
+            QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, widget->rect().center());
+        };
+        click(window.clearBtn().Widget());
+        for (const auto& [field, digits] : {std::pair{&window.totalFld(), "100"}, std::pair{&window.redFld(), "50"},
+                                            std::pair{&window.greenFld(), "50"}, std::pair{&window.addFld(), "1"},
+                                            std::pair{&window.repeatFld(), "1000"}}) {
+            click(field->Widget());
+            QTest::keyClicks(field->Widget(), QString::fromLatin1(digits));
+        }
+        click(window.calcBtn().Widget());
+        std::cout << window.outFld().Text() << std::flush;
+        experiment->close();
+    } else if (QWidget* about = Shown("AboutWnd.AboutWnd")) {
+        QTest::keyClick(about->windowHandle(), Qt::Key_Space);
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -56,7 +82,8 @@ int main(int argc, char** argv) {
         // A second application object cannot be registered: the start-up fails inside NewAppInstance.
         fw::RuntimeRegisterAppObject(std::make_unique<fw::Application>());
     } else {
-        QObject::connect(&driver, &QTimer::timeout, &Step); // a step that throws ends the program with a failure
+        // A step that throws ends the program with a failure.
+        QObject::connect(&driver, &QTimer::timeout, road == "calculate" ? &CalculateStep : &Step);
         driver.start(10);
     }
     kestrow::Main();
