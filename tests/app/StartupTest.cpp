@@ -1,6 +1,7 @@
-// The start as the user meets it: one window, the About window without a menu bar, and the
-// application object's version data; then, in a child process running the real start-up, the
-// roads by which the program ends and their exit status, and that two launches draw differently.
+// The start as the user meets it: one window, the About window without a menu bar where the
+// platform puts it, and the application object's version data; then, in a child process running
+// the real start-up, the roads by which the program ends and their exit status, and that two
+// launches draw differently.
 #include "AppTest.h"
 
 #include "about/AboutWnd.h"
@@ -15,9 +16,11 @@ namespace {
 
 using StartTest = AppTest;
 
-TEST_F(StartTest, OpensOnlyTheAboutWindowWithoutAMenuBar) {
+// The About window stands where the platform puts new windows: the program never moves it.
+TEST_F(StartTest, OpensOnlyTheAboutWindowWithoutAMenuBarWhereThePlatformPutsIt) {
     EXPECT_EQ(fw::detail::OpenWindows().size(), 1u);
     EXPECT_TRUE(IsShown("AboutWnd.AboutWnd"));
+    EXPECT_FALSE(kestrow::AboutWnd().Widget()->testAttribute(Qt::WA_Moved));
     EXPECT_EQ(kestrow::AboutWnd().MenuBar(), nullptr);
     EXPECT_TRUE(WaitActive("AboutWnd.AboutWnd"));
 }

@@ -55,7 +55,21 @@ std::vector<WindowId> desktop::RootWindows(const char* atom) {
 
 QByteArray desktop::Properties(WindowId window) {
     return Tool(QStringLiteral("xprop"), {"-notype", "-id", QString::number(window), "_NET_WM_PID", "WM_WINDOW_ROLE",
-                                          "_NET_WM_STATE", "_NET_WM_NAME"});
+                                          "_NET_WM_STATE", "_NET_WM_NAME", "WM_NORMAL_HINTS"});
+}
+
+// The window's own corner (xwininfo) less the frame's left and top edges (_NET_FRAME_EXTENTS: left,
+// right, top, bottom).
+std::optional<QPoint> desktop::FrameCorner(WindowId window) {
+    const QString id = QString::number(window);
+    const QString info = QString::fromLatin1(Tool(QStringLiteral("xwininfo"), {"-id", id}));
+    const QString extents =
+        QString::fromLatin1(Tool(QStringLiteral("xprop"), {"-notype", "-id", id, "_NET_FRAME_EXTENTS"}));
+    const auto x = QRegularExpression(QStringLiteral("Absolute upper-left X: *(-?\\d+)")).match(info);
+    const auto y = QRegularExpression(QStringLiteral("Absolute upper-left Y: *(-?\\d+)")).match(info);
+    const auto edges = QRegularExpression(QStringLiteral("= (\\d+), \\d+, (\\d+), \\d+")).match(extents);
+    if (!x.hasMatch() || !y.hasMatch() || !edges.hasMatch()) return std::nullopt;
+    return QPoint(x.captured(1).toInt() - edges.captured(1).toInt(), y.captured(1).toInt() - edges.captured(2).toInt());
 }
 
 void desktop::Keys(const QStringList& keys) { Tool(QStringLiteral("xdotool"), QStringList{"key"} + keys); }

@@ -29,8 +29,11 @@ using WindowId = unsigned long;
 
 // The windows named by a property of the root window (_NET_CLIENT_LIST, _NET_ACTIVE_WINDOW ...).
 std::vector<WindowId> RootWindows(const char* atom);
-// A window's process, role, state and title, as xprop prints them ("_NET_WM_NAME = \"Info\"").
+// A window's process, role, state, title and size hints, as xprop prints them
+// ("_NET_WM_NAME = \"Info\"", "user specified location: 381, 172").
 QByteArray Properties(WindowId window);
+// The top-left corner of the window's frame on the screen, where the window manager shows it.
+std::optional<QPoint> FrameCorner(WindowId window);
 // Key presses as xdotool names them ("alt+e", "ctrl+v", "Escape"), one after the other.
 void Keys(const QStringList& keys);
 void ClickAt(QPoint onScreen);

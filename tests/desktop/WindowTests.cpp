@@ -1,6 +1,7 @@
 // Kestrow's three windows on a real desktop: each shows its title exactly as given (the About
-// window a blank one), is a window to screen readers and ends the program on Ctrl+Q, with or
-// without a menu bar of its own; and each comes back from minimised when it is asked for.
+// window a blank one), stands where the window manager puts it (the help window 30 pixels right of
+// and below the experiment window), is a window to screen readers and ends the program on Ctrl+Q,
+// with or without a menu bar of its own; and each comes back from minimised when it is asked for.
 #include "DesktopTest.h"
 
 namespace {
@@ -21,12 +22,13 @@ struct TitleCase {
     const char* window;
     const char* title;
     const char* role;
+    bool staggered; // from the experiment window; else placed by the window manager
 };
 void PrintTo(const TitleCase& c, std::ostream* out) { *out << c.name; }
 
 class WindowOnDesktop : public DesktopTest, public ::testing::WithParamInterface<TitleCase> {};
 
-TEST_P(WindowOnDesktop, ShowsItsTitleIsAWindowToScreenReadersAndQuitsOnCtrlQ) {
+TEST_P(WindowOnDesktop, ShowsItsTitleInItsPlaceIsAWindowToScreenReadersAndQuitsOnCtrlQ) {
     const TitleCase& c = GetParam();
     Start(QStringLiteral(KESTROW_PROGRAM));
     if (c.reach.window != nullptr) {
@@ -35,7 +37,20 @@ TEST_P(WindowOnDesktop, ShowsItsTitleIsAWindowToScreenReadersAndQuitsOnCtrlQ) {
     }
     ASSERT_TRUE(InFront(c.window));
     const QByteArray title = "_NET_WM_NAME = \"" + QByteArray(c.title) + "\"\n";
-    EXPECT_TRUE(desktop::Properties(Window(c.window).value_or(0)).contains(title));
+    const desktop::WindowId shown = Window(c.window).value_or(0);
+    const QByteArray properties = desktop::Properties(shown);
+    EXPECT_TRUE(properties.contains(title));
+    // Qt names a place in the size hints only when the program chose one.
+    EXPECT_EQ(properties.contains("specified location"), c.staggered) << properties.toStdString();
+    if (c.staggered) {
+        QPoint offset; // of its frame from the experiment window's, as last read
+        const bool staggered = Eventually([&] {
+            const auto own = desktop::FrameCorner(shown), from = desktop::FrameCorner(Window(kExperiment).value_or(0));
+            if (own && from) offset = *own - *from;
+            return own && from && offset == QPoint(30, 30);
+        });
+        EXPECT_TRUE(staggered) << "frame offset " << offset.x() << ", " << offset.y();
+    }
     const desktop::Tree tree = TreeWhere([&](const desktop::Tree& t) { return WindowNode(t, c.window) != nullptr; });
     const desktop::Node* window = WindowNode(tree, c.window);
     ASSERT_NE(window, nullptr);
@@ -48,9 +63,9 @@ TEST_P(WindowOnDesktop, ShowsItsTitleIsAWindowToScreenReadersAndQuitsOnCtrlQ) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Windows, WindowOnDesktop,
-                         ::testing::Values(TitleCase{"AboutWithoutAMenuBar", kAboutTitle, kAbout, " ", "dialog"},
-                                           TitleCase{"Experiment", {}, kExperiment, "Kestrow", "frame"},
-                                           TitleCase{"Help", kHelpButton, kHelp, "Info", "frame"}),
+                         ::testing::Values(TitleCase{"AboutWithoutAMenuBar", kAboutTitle, kAbout, " ", "dialog", false},
+                                           TitleCase{"Experiment", {}, kExperiment, "Kestrow", "frame", false},
+                                           TitleCase{"Help", kHelpButton, kHelp, "Info", "frame", true}),
                          [](const auto& row) { return std::string(row.param.name); });
 
 struct ComeBackCase {

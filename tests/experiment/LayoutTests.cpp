@@ -1,5 +1,6 @@
 // The experiment window as the user sees it, read back from the Qt widgets after the hand-over:
-// each control's place, text, face, size, weight, alignment and colours; the window; tab order.
+// each control's place, text, face, size, weight, alignment and colours; the window and its place;
+// tab order.
 #include "ExperimentTest.h"
 
 #include "ShownLook.h"
@@ -46,8 +47,10 @@ INSTANTIATE_TEST_SUITE_P(Controls, ControlLook, ::testing::ValuesIn(kLooks),
 
 using LayoutTest = ExperimentTest;
 
-TEST_F(LayoutTest, IsOneFixedWhiteWindowUnderItsMenuBar) {
+// Placed where the platform puts new windows: the program never moves it.
+TEST_F(LayoutTest, IsOneFixedWhiteWindowUnderItsMenuBarWhereThePlatformPutsIt) {
     QWidget* frame = Wnd().Widget();
+    EXPECT_FALSE(frame->testAttribute(Qt::WA_Moved));
     EXPECT_EQ(Wnd().Content()->size(), QSize(575, 700)); // below the menu bar
     EXPECT_EQ(Wnd().Content()->y(), frame->findChild<QMenuBar*>()->height());
     EXPECT_EQ(frame->minimumSize(), frame->maximumSize());

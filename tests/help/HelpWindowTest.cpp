@@ -1,24 +1,29 @@
-// The help window: resizeable around its text area's fixed place, the help text with its bold
-// start, one window however often it is asked for, so edits are kept while it is open and gone once
-// it is closed; and the roads between it and the experiment window.
+// The help window: resizeable around its text area's fixed place, the help text in its face and size
+// with its bold start, one window however often it is asked for, so edits are kept while it is open
+// and gone once it is closed; where it opens, and the roads between it and the experiment window.
 #include "AppTest.h"
 
 #include "help/HelpText.h"
 #include "help/helpWnd.h"
 
+#include <QFontInfo>
 #include <QPlainTextEdit>
 
 namespace {
 
 constexpr const char* kHelp = "helpWnd.helpWnd";
+constexpr const char* kAbout = "AboutWnd.AboutWnd";
 constexpr const char* kExperiment = "ControlWnd.ControlWnd";
 
 using HelpWindowTest = AppTest;
 
-TEST_F(HelpWindowTest, ResizeableWithTheHelpTextsBoldStartInAFixedPlace) {
+TEST_F(HelpWindowTest, ResizeableWithTheHelpTextInItsFaceAndBoldStartInAFixedPlace) {
     auto& first = kestrow::helpWnd();
     EXPECT_EQ(first.Widget()->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint),
               Qt::WindowMinimizeButtonHint);
+    const QFontInfo face = first.EditField1().Editor()->fontInfo(); // "System" at 12
+    EXPECT_EQ(face.family().toStdString(), "Liberation Sans");
+    EXPECT_EQ(face.pixelSize(), 12);
     // The title and its two line ends.
     for (const std::int64_t at : {0, 6, 7, 8, 9, 10, 2000})
         EXPECT_EQ(first.EditField1().StyledText().IsBold(at), at < 9) << at;
@@ -48,6 +53,21 @@ TEST_F(HelpWindowTest, EditsStayWhileOpenAndAreGoneOnceClosed) {
     EXPECT_EQ(fresh.EditField1().Text(), kestrow::HelpText());
     EXPECT_TRUE(fresh.EditField1().StyledText().IsBold(8));
     EXPECT_FALSE(fresh.EditField1().StyledText().IsBold(9));
+}
+
+// Opened by "?", the help window's frame stands 30 pixels right of and below the experiment
+// window's, wherever the user has moved that one.
+TEST_F(HelpWindowTest, OpensStaggeredFromTheActiveExperimentWindow) {
+    StopAboutTimer();
+    Press(OpenWindow(kAbout)->Content(), QPoint(10, 150));
+    ASSERT_TRUE(WaitActive(kExperiment));
+    QWidget* experiment = OpenWindow(kExperiment)->Widget();
+    experiment->move(120, 40);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return experiment->frameGeometry().topLeft() == QPoint(120, 40); }));
+    Press(*OpenWindow(kExperiment), "helpBtn");
+    ASSERT_TRUE(WaitActive(kHelp));
+    const QPoint help = OpenWindow(kHelp)->Widget()->frameGeometry().topLeft();
+    EXPECT_EQ(help, QPoint(150, 70)) << help.x() << ", " << help.y();
 }
 
 // Window › Control brings the experiment window forward, building it when there is none; "?" and
