@@ -94,7 +94,8 @@ public:
     // Whether choosing the item would do something here (its handler, or the standard command).
     bool MenuItemEnabled(const MenuItem& item) const;
     // What choosing the item does here: its handler, else (or when that returns false) the
-    // standard command.
+    // standard command. The caller keeps the item alive for the call: the handler may replace the
+    // bar it came from.
     void ChooseMenuItem(const MenuItem& item);
 
     // Whether the registered class handles the event (RuntimeIsEventHandled).
